@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that are missing for the given purposes:
+#   build  compiler, CMake and wxWidgets
+#   test   GoogleTest and a virtual X server for the window tests
+set -euo pipefail
+
+packages=()
+for purpose in "$@"; do
+    case "$purpose" in
+        build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev) ;;
+        test) packages+=(libgtest-dev libgmock-dev xvfb xauth) ;;
+        *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "Please install these packages with your system's package manager: ${missing[*]}" >&2
+    exit 1
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+    sudo=(sudo)
+else
+    echo "Missing packages. Run as root, then try again:" >&2
+    echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
