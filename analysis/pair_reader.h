@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Reads a paired data file field by field: the two header names, then numbers
+// until the end. A field ends at a comma or a line end (CR LF, LF or CR);
+// blanks around it are dropped; a text field may be quoted. Every failure is a
+// status result, never an exception (but for memory exhaustion).
+class PairReader {
+  public:
+    PairReader();
+    ~PairReader();
+    PairReader(const PairReader&) = delete;
+    PairReader& operator=(const PairReader&) = delete;
+
+    // Opens the regular file named in UTF-8; false for an empty name, a
+    // missing or unreadable file, and anything that is not a regular file.
+    bool Open(const std::string& name);
+    // The next field as UTF-8 text.
+    std::optional<std::string> ReadText();
+    // The next field as a number; empty lines before it are skipped.
+    std::optional<double> ReadNumber();
+    // True when no byte at all remains (false after a read error).
+    bool AtEnd();
+    // Does nothing when no file is open.
+    void Close();
+    bool IsOpen() const;
+
+  private:
+    class File;
+    static constexpr int kEnd = -1;
+
+    int Peek();
+    void SkipBlanks();
+    void SkipEmptyLines();
+    // The raw bytes of the next field into field_; false when none remains.
+    bool ReadField();
+    bool ReadQuoted();
+    void ReadUnquoted();
+    void ConsumeSeparator();
+    bool Refill();
+
+    std::unique_ptr<File> file_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t length_ = 0;
+    bool readFailed_ = false;
+    bool atLineStart_ = true;  // the last separator was a line end
+    std::string field_;
+};

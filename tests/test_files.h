@@ -1,0 +1,52 @@
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+// A scratch folder of real files, removed with everything in it.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        static std::atomic<int> counter{0};
+        path_ = std::filesystem::temp_directory_path() /
+                ("duvora-test-" + std::to_string(std::random_device{}()) + "-" +
+                 std::to_string(counter++));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Writes the bytes as they stand and returns the file's path.
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        const auto file = path_ / name;
+        std::ofstream(file, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+        return file.string();
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string DataFile(const std::string& name) {
+    return std::string(DUVORA_TEST_DATA_DIR) + "/" + name;
+}
+
+// Records "First,Second" lines, as a data file would hold them.
+inline std::string RecordLines(int count) {
+    std::string text;
+    for (int k = 0; k < count; ++k) {
+        text += std::to_string(k % 97) + "," + std::to_string(k % 89) + "\r\n";
+    }
+    return text;
+}
