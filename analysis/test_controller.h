@@ -14,7 +14,7 @@ class PairReader;
 // The program's whole working state and the four commands a user can give.
 // It reaches the window only through TestView, which must outlive it.
 class TestController {
-public:
+  public:
     // A 16-bit count, as the records are counted.
     static constexpr int kMaxPairCount = std::numeric_limits<std::int16_t>::max();
 
@@ -40,7 +40,7 @@ public:
     const std::string& Verdict() const { return verdict_; }
     const std::string& Negation() const { return negation_; }
 
-private:
+  private:
     // True when the file was read to its end.
     bool ReadDataFile(PairReader& reader, const std::string& name);
     void TakeInputFailurePath();

@@ -5,7 +5,7 @@
 // What the controller asks of the window. Texts are UTF-8; numbers are handed
 // over as doubles and shown as FormatNumber writes them.
 class TestView {
-public:
+  public:
     virtual ~TestView() = default;
 
     // The report box shows exactly this text; "" empties it.

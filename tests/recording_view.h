@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "number_format.h"
+#include "test_view.h"
+
+// A view that writes down every call the controller makes, in order.
+class RecordingView : public TestView {
+  public:
+    std::vector<std::string> calls;
+    std::string chosenFile;  // what the Open dialog hands back
+    int rowsShown = 0;
+
+    void SetResultText(const std::string& text) override { calls.push_back("text:" + text); }
+    void ClearColumns() override { calls.push_back("clear columns"); }
+    void ClearRows() override {
+        calls.push_back("clear rows");
+        rowsShown = 0;
+    }
+    void AddColumn(int position, const std::string& heading) override {
+        calls.push_back("column " + std::to_string(position) + ":" + heading);
+    }
+    void AddRow(double value) override {
+        calls.push_back("row:" + FormatNumber(value, "."));
+        ++rowsShown;
+    }
+    void AddCell(int rowNumber, double value) override {
+        calls.push_back("cell " + std::to_string(rowNumber) + ":" + FormatNumber(value, "."));
+    }
+    std::string ChooseDataFile() override {
+        calls.push_back("choose file");
+        return chosenFile;
+    }
+    void ShowFailureMessage(const std::string& text, const std::string& title) override {
+        calls.push_back("message " + title + ":" + text);
+    }
+    void EndProgram() override { calls.push_back("end"); }
+};
