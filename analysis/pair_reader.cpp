@@ -211,7 +211,7 @@ bool PairReader::ReadQuoted() {
         }
         const char* begin = buffer_.data() + position_;
         const char* end = buffer_.data() + length_;
-        const auto* quote = static_cast<const char*>(std::memchr(begin, '"', end - begin));
+        const auto* quote = static_cast<const char*>(std::memchr(begin, '"', length_ - position_));
         if (quote == nullptr) {
             field_.append(begin, end);
             position_ = length_;
