@@ -70,8 +70,11 @@ bool IsTooLarge(std::string_view text) {
         ++i;
         const bool negative = text[i] == '-';
         i += (text[i] == '+' || text[i] == '-') ? 1 : 0;
+        // Saturate past any order the digits can reach (at most their count),
+        // so that the sign of the total stays right however long the field is.
+        const auto limit = static_cast<long long>(text.size()) + 400;
         for (; i < text.size(); ++i) {
-            if (exponent < 100000) {  // saturate: only the sign of the total matters
+            if (exponent <= limit) {
                 exponent = exponent * 10 + (text[i] - '0');
             }
         }

@@ -54,3 +54,17 @@ TEST(NumberField, RoundsALongMantissaToTheNearestDouble) {
     const std::string third = "0." + std::string(1000, '3');
     EXPECT_EQ(ParseNumberField(third), 1.0 / 3.0);
 }
+
+// More than 100,000 leading zeros once outweighed a saturated exponent: a value
+// far beyond the largest double read as 0, and a tiny one was refused.
+TEST(NumberField, TellsHugeFromTinyWhateverTheFieldsLength) {
+    const std::string zeros(200000, '0');
+    EXPECT_FALSE(ParseNumberField("0." + zeros + "1e100000000").has_value());
+    EXPECT_FALSE(ParseNumberField("-0." + zeros + "1e100000000").has_value());
+    const auto tiny = ParseNumberField("1" + zeros + "e-100000000");
+    ASSERT_TRUE(tiny.has_value());
+    EXPECT_EQ(*tiny, 0.0);
+    // In range once the zeros are counted: 1e299 and 1e-300.
+    EXPECT_EQ(ParseNumberField("0." + zeros + "1e200300"), 1e299);
+    EXPECT_EQ(ParseNumberField("1" + zeros + "e-200300"), 1e-300);
+}
