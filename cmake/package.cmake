@@ -1,0 +1,16 @@
+# `make package`: a .deb of what install.cmake installs. Only for the
+# top-level project, so that a project embedding ours keeps its own CPack.
+set(CPACK_PACKAGE_NAME duvora)
+set(CPACK_PACKAGE_VENDOR Duvora)
+set(CPACK_PACKAGE_CONTACT "Duvora developers <duvora@users.noreply.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Duvora reads a text file of two paired series of measurements, shows the pairs and their differences, and reports whether the series differ at the 95% level (two-tailed Student's t-test on paired observations).")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The wxWidgets and C++ runtime libraries the program links, found by
+# dpkg-shlibdeps, so that the package pulls them in when it is installed.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Cross-compiles the analysis library and its tests for Windows with
+# mingw-w64 and runs them under Wine. Usage: test-windows.sh BUILD_DIR PRESET
+set -euo pipefail
+build_dir=${1:?usage: test-windows.sh BUILD_DIR PRESET}
+preset=${2:?usage: test-windows.sh BUILD_DIR PRESET}
+prefix=$PWD/$build_dir/wine
+
+[ -f "$build_dir/CMakeCache.txt" ] || cmake --preset "$preset"
+
+# Wine's first start creates the prefix, which takes a while; do it once,
+# before the build runs the test executables to list their tests. One
+# wineserver then stays for the whole run instead of one starting per test.
+scripts/wine-run.sh "$prefix" cmd /c exit 0
+export WINEPREFIX=$prefix
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+"$wineserver" --persistent
+trap '"$wineserver" --kill' EXIT
+
+cmake --build --preset "$preset" -j 2
+ctest --preset "$preset" -j 2

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the .deb of a build tree, unpacks it into a scratch root the way
+# dpkg installs it, checks that the desktop entry leads to files the package
+# holds, then starts the installed program on a virtual display of its own
+# and waits for its window.
+set -euo pipefail
+cpack=${1:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
+config=${2:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+"$cpack" -G DEB --config "$config" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log"; fail "cpack could not build the package"; }
+debs=("$scratch"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, found: ${debs[*]}"
+deb=${debs[0]}
+
+# Without these the package installs but does not start on a clean system.
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libwxgtk3' <<<"$depends" || fail "Depends lacks the wxWidgets library: $depends"
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+entry=$root/usr/share/applications/org.duvora.Duvora.desktop
+[ -f "$entry" ] || fail "no desktop entry in the package"
+[ -f "$root/usr/share/metainfo/org.duvora.Duvora.metainfo.xml" ] || fail "no metainfo in the package"
+
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+[ -x "$root/usr/bin/$program" ] || fail "the desktop entry runs '$program', which the package lacks"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+for size in scalable/apps/$icon.svg 16x16/apps/$icon.png 48x48/apps/$icon.png 256x256/apps/$icon.png; do
+    [ -f "$root/usr/share/icons/hicolor/$size" ] || fail "icon $size missing from the package"
+done
+
+export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+# shellcheck disable=SC2016
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    "$1" >"$2/program.log" 2>&1 &
+    pid=$!
+    if ! timeout 60 xdotool search --sync --onlyvisible --name "^Duvora\$" >"$2/windows"; then
+        echo "FAILED: no window named Duvora appeared" >&2
+        cat "$2/program.log" >&2
+        kill "$pid" 2>/dev/null
+        exit 1
+    fi
+    kill -0 "$pid" || { echo "FAILED: the program ended" >&2; exit 1; }
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+' show-window "$root/usr/bin/$program" "$scratch"
+echo "The installed program showed its window."
