@@ -3,7 +3,13 @@
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build deps-build deps-test configure clean
+.PHONY: run test build deps-build deps-test deps-fuzz configure clean \
+	sanitizer-test fuzz-build fuzz-smoke fuzz
+
+# `make fuzz` runs every fuzz target this long, in seconds; `make -j2 fuzz`
+# runs them side by side. New inputs collect in build/fuzz/work-NAME.
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS := input_data number_field
 
 run: deps-build build
 	@if [ -x $(BUILD_DIR)/main_window/duvora ]; then \
@@ -12,8 +18,28 @@ run: deps-build build
 		echo "Built the analysis library; the window is not there yet."; \
 	fi
 
-test: deps-build deps-test build
+test: deps-build deps-test deps-fuzz build
 	scripts/run-tests.sh $(BUILD_DIR)
+	$(MAKE) --no-print-directory sanitizer-test fuzz-smoke
+
+# The suite again with AddressSanitizer and UBSan (tests/lsan.supp).
+sanitizer-test: deps-build deps-test
+	@[ -f build/asan/CMakeCache.txt ] || cmake --preset asan
+	cmake --build --preset asan -j 2
+	scripts/run-tests.sh build/asan
+
+# The libFuzzer targets (fuzz/); their tests replay the corpus and fuzz briefly.
+fuzz-build: deps-fuzz
+	@[ -f build/fuzz/CMakeCache.txt ] || cmake --preset fuzz
+	cmake --build --preset fuzz -j 2
+
+fuzz-smoke: fuzz-build
+	scripts/run-tests.sh build/fuzz
+
+fuzz: $(FUZZ_TARGETS:%=fuzz-run-%)
+
+fuzz-run-%: fuzz-build
+	FUZZ_WORK_DIR=build/fuzz/work-$* fuzz/run-fuzzer.sh build/fuzz/fuzz/$*_fuzzer $* $(FUZZ_SECONDS)
 
 build: configure
 	cmake --build --preset $(PRESET) -j 2
@@ -26,6 +52,9 @@ deps-build:
 
 deps-test:
 	scripts/install-deps.sh test
+
+deps-fuzz:
+	scripts/install-deps.sh fuzz
 
 clean:
 	rm -rf build

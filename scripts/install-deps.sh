@@ -2,6 +2,8 @@
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
 #   build  compiler, CMake and wxWidgets
 #   test   GoogleTest and a virtual X server for the window tests
+#   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
+#          Debian packages apart from the compiler
 set -euo pipefail
 
 packages=()
@@ -9,6 +11,7 @@ for purpose in "$@"; do
     case "$purpose" in
         build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev) ;;
         test) packages+=(libgtest-dev libgmock-dev xvfb xauth) ;;
+        fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
 done
