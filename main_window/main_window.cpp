@@ -1,0 +1,151 @@
+#include "main_window.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/msgdlg.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "layout.h"
+#include "result_list.h"
+#include "test_controller.h"
+
+namespace {
+
+// What the layout's rounding of every other edge would not: no control
+// follows a resize, so the window has none.
+constexpr long kFrameStyle = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
+
+double DefaultFontScale(const wxWindow& window) {
+    const wxString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const wxSize extent = window.ToDIP(window.GetTextExtent(alphabet));
+    return layout::FontScale(extent.x / static_cast<double>(alphabet.length()), extent.y);
+}
+
+}  // namespace
+
+frmduvora::frmduvora(Options options)
+    : wxFrame(nullptr, wxID_ANY, "Duvora", wxDefaultPosition, wxDefaultSize, kFrameStyle,
+              "frmduvora"),
+      endProgram_(std::move(options.endProgram)),
+      CommonDialog1(this) {
+    if (!endProgram_) {
+        endProgram_ = [this] {
+            Destroy();
+            wxTheApp->ExitMainLoop();
+        };
+    }
+    panel_ = new wxPanel(this);
+    scale_ = options.layoutScale.value_or(DefaultFontScale(*panel_));
+    CreateControls();
+    controller_ = std::make_unique<TestController>(*this);
+
+    cmdInputData->Bind(wxEVT_BUTTON,
+                       [this](wxCommandEvent&) { controller_->cmdInputData_Click(); });
+    cmdResults->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdResults_Click(); });
+    cmdClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdClear_Click(); });
+    cmdEnd->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdEnd_Click(); });
+
+    Form_Load();
+}
+
+// Out of line, where TestController is complete.
+frmduvora::~frmduvora() = default;
+
+void frmduvora::CreateControls() {
+    const auto place = [this](wxWindow* control, layout::TwipRect rect) {
+        const wxRect pixels = layout::ToPixels(rect, scale_);
+        control->SetSize(wxRect(FromDIP(pixels.GetPosition()), FromDIP(pixels.GetSize())));
+    };
+
+    // Creation order is tab order; labels take no focus.
+    cmdInputData = new wxButton(panel_, wxID_ANY, "&Input Data", wxDefaultPosition, wxDefaultSize,
+                                0, wxDefaultValidator, "cmdInputData");
+    cmdResults = new wxButton(panel_, wxID_ANY, "&Results", wxDefaultPosition, wxDefaultSize, 0,
+                              wxDefaultValidator, "cmdResults");
+    cmdClear = new wxButton(panel_, wxID_ANY, "&Clear", wxDefaultPosition, wxDefaultSize, 0,
+                            wxDefaultValidator, "cmdClear");
+    cmdEnd = new wxButton(panel_, wxID_ANY, "&End", wxDefaultPosition, wxDefaultSize, 0,
+                          wxDefaultValidator, "cmdEnd");
+    lalResults = new wxStaticText(panel_, wxID_ANY, "Results:", wxDefaultPosition, wxDefaultSize, 0,
+                                  "lalResults");
+    lalInputdata = new wxStaticText(panel_, wxID_ANY, "Data:", wxDefaultPosition, wxDefaultSize, 0,
+                                    "lalInputdata");
+    // The report is output only; the program never reads the box back.
+    txtResult = new wxTextCtrl(panel_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                               wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_READONLY, wxDefaultValidator,
+                               "txtResult");
+    lvwResult = new ResultList(panel_, "lvwResult");
+
+    place(cmdInputData, layout::kInputData);
+    place(cmdResults, layout::kResults);
+    place(cmdClear, layout::kClear);
+    place(cmdEnd, layout::kEnd);
+    place(lalResults, layout::kResultsLabel);
+    place(lalInputdata, layout::kDataLabel);
+    place(txtResult, layout::kResultBox);
+    place(lvwResult, layout::kTable);
+
+    SetClientSize(FromDIP(layout::ToPixels(layout::kClientArea, scale_)));
+    const wxSize corner = FromDIP(layout::ToPixels(layout::kScreenPlace, 1.0));
+    Move(corner.x, corner.y);
+}
+
+// Runs once the window is built, before it is shown. The table is already in
+// report view, the only view a virtual list has.
+void frmduvora::Form_Load() {
+    cmdInputData->SetFocus();
+}
+
+void frmduvora::SetResultText(const std::string& text) {
+    // wxTextCtrl separates lines with "\n" on every platform.
+    wxString value = wxString::FromUTF8(text);
+    value.Replace("\r\n", "\n");
+    txtResult->ChangeValue(value);
+}
+
+void frmduvora::ClearColumns() {
+    lvwResult->DeleteAllColumns();
+}
+
+void frmduvora::ClearRows() {
+    lvwResult->RemoveAllRows();
+}
+
+void frmduvora::AddColumn(int position, const std::string& heading) {
+    lvwResult->InsertColumn(position - 1, wxString::FromUTF8(heading), wxLIST_FORMAT_LEFT,
+                            lvwResult->GetSize().GetWidth() / 3);
+}
+
+void frmduvora::AddRow(double value) {
+    lvwResult->AppendRow(value);
+}
+
+void frmduvora::AddCell(int rowNumber, double value) {
+    if (rowNumber >= 1) {
+        lvwResult->AppendCell(static_cast<std::size_t>(rowNumber - 1), value);
+    }
+}
+
+std::string frmduvora::ChooseDataFile() {
+    // The second entry, "Text Files (*.txt)", is preselected.
+    const wxString& name =
+        CommonDialog1.ShowOpen("All Files (*.*)|*.*|Text Files (*.txt)|*.txt|", 1);
+#ifdef _WIN32
+    return std::string(name.utf8_str());
+#else
+    // The reader opens the name's bytes as the file system stores them.
+    return std::string(name.fn_str());
+#endif
+}
+
+void frmduvora::ShowFailureMessage(const std::string& text, const std::string& title) {
+    wxMessageDialog message(this, wxString::FromUTF8(text), wxString::FromUTF8(title),
+                            wxOK | wxICON_EXCLAMATION);
+    message.ShowModal();
+}
+
+void frmduvora::EndProgram() {
+    endProgram_();
+}

@@ -1,0 +1,91 @@
+#include "open_dialog.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/tokenzr.h>
+
+namespace {
+
+#ifdef __WXGTK__
+// GTK matches a pattern literally and with case: "*.*" would hide names
+// without a dot and "*.txt" would hide "DATA.TXT".
+wxString PlatformPattern(const wxString& pattern) {
+    if (pattern == "*.*") {
+        return "*";
+    }
+    wxString result;
+    for (const wxUniChar c : pattern) {
+        const wxUniChar lower = wxTolower(c);
+        const wxUniChar upper = wxToupper(c);
+        if (lower != upper) {
+            result << '[' << lower << upper << ']';
+        } else {
+            result << c;
+        }
+    }
+    return result;
+}
+#else
+wxString PlatformPattern(const wxString& pattern) {
+    return pattern;
+}
+#endif
+
+}  // namespace
+
+wxString PlatformFilter(const wxString& filter) {
+    wxString result;
+    // A final "|" closes the list and adds no entry.
+    wxStringTokenizer entries(filter, "|", wxTOKEN_RET_EMPTY);
+    bool isPattern = false;
+    while (entries.HasMoreTokens()) {
+        const wxString field = entries.GetNextToken();
+        if (!isPattern && field.empty() && !entries.HasMoreTokens()) {
+            break;
+        }
+        if (!result.empty()) {
+            result << '|';
+        }
+        if (isPattern) {
+            // Several patterns of one entry are separated by ";".
+            wxStringTokenizer patterns(field, ";");
+            wxString joined;
+            while (patterns.HasMoreTokens()) {
+                if (!joined.empty()) {
+                    joined << ';';
+                }
+                joined << PlatformPattern(patterns.GetNextToken());
+            }
+            result << joined;
+        } else {
+            result << field;
+        }
+        isPattern = !isPattern;
+    }
+    return result;
+}
+
+wxString ChosenPath(const wxFileDialog& dialog) {
+    // The directory may be the folder the dialog was showing rather than the
+    // file's when a full path was typed, so it is used only where the dialog
+    // gives no path at all (as when a test answers it without showing it).
+    wxString path = dialog.GetPath();
+    if (path.empty() && !dialog.GetFilename().empty()) {
+        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    }
+    return path;
+}
+
+const wxString& OpenDialog::ShowOpen(const wxString& filter, int filterIndex) {
+    wxFileDialog dialog(parent_, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
+                        PlatformFilter(filter), wxFD_OPEN, wxDefaultPosition, wxDefaultSize,
+                        "CommonDialog1");
+    dialog.SetFilterIndex(filterIndex);
+    if (!fileName_.empty()) {
+        dialog.SetPath(fileName_);
+    }
+    if (dialog.ShowModal() == wxID_OK) {
+        fileName_ = ChosenPath(dialog);
+    }
+    return fileName_;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <wx/string.h>
+
+class wxFileDialog;
+class wxWindow;
+
+// The file-open dialog as a component that keeps its file name from one use
+// to the next: the dialog offers it again, and a cancelled dialog leaves it as
+// it was.
+class OpenDialog {
+  public:
+    explicit OpenDialog(wxWindow* parent) : parent_(parent) {}
+    OpenDialog(const OpenDialog&) = delete;
+    OpenDialog& operator=(const OpenDialog&) = delete;
+
+    // Shows the modal Open dialog with the filter list ("Label|pattern|..."),
+    // the 0-based filter selected, and returns FileName() afterwards.
+    const wxString& ShowOpen(const wxString& filter, int filterIndex);
+
+    // The full path of the file chosen last in this run; empty before the first.
+    const wxString& FileName() const { return fileName_; }
+
+  private:
+    wxWindow* parent_;
+    wxString fileName_;
+};
+
+// The filter list with its patterns made to mean what they mean in a Windows
+// Open dialog: "*.*" every file, and letters in any case. Labels stay as given.
+wxString PlatformFilter(const wxString& filter);
+
+// The path the closed dialog holds.
+wxString ChosenPath(const wxFileDialog& dialog);
