@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include "window_fixture.h"
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/dialog.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define DUVORA_ASAN 1
@@ -69,15 +72,22 @@ TEST_F(Endurance, AThousandRoundsOfLoadResultsAndClearDoNotGrowTheProgram) {
     const wxString path = files_.Write("mid_sized.txt", MidSizedFile());
     int rowsSeen = 0;
     int reportsSeen = 0;
-    const std::string mode = getenv("MODE") ? getenv("MODE") : "all";
-    bool loaded = false;
+    const std::string mode = getenv("MODE") ? getenv("MODE") : "LRCI";
     const auto round = [&] {
-        if (mode != "noload" && (mode != "once" || !loaded)) { Load(path); loaded = true; }
+        if (mode.find('L') != std::string::npos)
+            Load(path);
         rowsSeen += Table()->GetItemCount() == 2000;
-        if (mode != "noresults") Press("cmdResults");
+        if (mode.find('R') != std::string::npos)
+            Press("cmdResults");
         reportsSeen += ReportLines().size() == 5;
-        if (mode != "noclear") Press("cmdClear");
-        LetEventsRun();
+        if (mode.find('C') != std::string::npos)
+            Press("cmdClear");
+        if (mode.find('T') != std::string::npos)
+            Report()->SetValue("abc\r\ndef");
+        if (mode.find('E') != std::string::npos)
+            Report()->SetValue("");
+        if (mode.find('I') != std::string::npos)
+            LetEventsRun();
     };
 
     // The first rounds fill the caches that live as long as the program
