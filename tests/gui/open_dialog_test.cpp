@@ -10,9 +10,6 @@
 #include <wx/filedlg.h>
 #include <wx/tokenzr.h>
 
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
-#include <wx/image.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -104,15 +101,6 @@ TEST_F(OpenDialogOnGtk, FullPathTypedIntoTheDialogIsTheFileRead) {
     wxTimer rescue;
     rescue.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
         if (spotter.dialog != nullptr) {
-            {
-                wxScreenDC dc;
-                wxSize sz = wxGetDisplaySize();
-                wxBitmap bmp(sz);
-                wxMemoryDC mem(bmp);
-                mem.Blit(0, 0, sz.x, sz.y, &dc, 0, 0);
-                mem.SelectObject(wxNullBitmap);
-                bmp.SaveFile("/tmp/exp/dlg.png", wxBITMAP_TYPE_PNG);
-            }
             spotter.dialog->EndModal(wxID_CANCEL);
         }
     });
