@@ -105,3 +105,28 @@ TEST(EndOfProgram, EndWithoutAReplacementDestroysTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The shipped examples must read to their end and decide as the README says.
+TEST_F(Commands, ExamplesReadCompletelyAndDecideAsDescribed) {
+    const struct {
+        const char* file;
+        long pairs;
+        const char* decision;
+    } examples[] = {
+        {"before_after.txt", 3, "We will not reject the null hypothesis."},
+        {"blood_pressure.txt", 12, "We will reject the null hypothesis."},
+        {"grip_strength.txt", 10, "We will not reject the null hypothesis."},
+    };
+    for (const auto& example : examples) {
+        Load(wxString(DUVORA_EXAMPLES_DIR "/") + example.file);
+        Press("cmdResults");
+        EXPECT_EQ(Table()->GetItemCount(), example.pairs) << example.file;
+        const auto lines = ReportLines();
+        ASSERT_EQ(lines.size(), 5u) << example.file;
+        EXPECT_EQ(lines[3], example.decision) << example.file;
+    }
+}
+
+}  // namespace
