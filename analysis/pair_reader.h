@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads a paired data file field by field: the two header names, then numbers
@@ -37,8 +38,13 @@ class PairReader {
     int Peek();
     void SkipBlanks();
     void SkipEmptyLines();
-    // The raw bytes of the next field into field_; false when none remains.
-    bool ReadField();
+    // The raw bytes of the next field, its separator consumed; false when
+    // none remains. The view holds until the next read. (Out-parameters: an
+    // optional view returned here stalls the processor's store forwarding.)
+    bool ReadField(std::string_view& field);
+    // The same for an unquoted field that ends inside the buffer, without
+    // copying it; false, and nothing consumed, for any other.
+    bool FieldInBuffer(std::string_view& field);
     bool ReadQuoted();
     void ReadUnquoted();
     void ConsumeSeparator();
