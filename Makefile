@@ -4,7 +4,8 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
 .PHONY: run test build deps-build deps-test deps-fuzz configure clean \
-	sanitizer-test fuzz-build fuzz-smoke fuzz
+	sanitizer-test fuzz-build fuzz-smoke fuzz \
+	install package package-build test-windows deps-package deps-windows
 
 # `make fuzz` runs every fuzz target this long, in seconds; `make -j2 fuzz`
 # runs them side by side. New inputs collect in build/fuzz/work-NAME.
@@ -41,6 +42,26 @@ fuzz: $(FUZZ_TARGETS:%=fuzz-run-%)
 fuzz-run-%: fuzz-build
 	FUZZ_WORK_DIR=build/fuzz/work-$* fuzz/run-fuzzer.sh build/fuzz/fuzz/$*_fuzzer $* $(FUZZ_SECONDS)
 
+# `make install` (PREFIX=/usr/local unless given) and `make package` (a .deb
+# in build/package) build the release configuration of their own.
+PREFIX ?= /usr/local
+
+install: deps-build package-build
+	cmake --install build/package --prefix $(PREFIX)
+
+package: deps-build deps-package package-build
+	cd build/package && cpack -G DEB
+	@ls build/package/*.deb
+
+package-build:
+	@[ -f build/package/CMakeCache.txt ] || cmake --preset package
+	cmake --build --preset package -j 2
+
+# The analysis library and its tests, cross-compiled for Windows with
+# mingw-w64 and run under Wine.
+test-windows: deps-windows
+	scripts/test-windows.sh build/mingw mingw
+
 build: configure
 	cmake --build --preset $(PRESET) -j 2
 
@@ -51,7 +72,13 @@ deps-build:
 	scripts/install-deps.sh build
 
 deps-test:
-	scripts/install-deps.sh test
+	scripts/install-deps.sh test package
+
+deps-package:
+	scripts/install-deps.sh package
+
+deps-windows:
+	scripts/install-deps.sh windows
 
 deps-fuzz:
 	scripts/install-deps.sh fuzz

@@ -8,14 +8,16 @@ prefix=$PWD/$build_dir/wine
 
 [ -f "$build_dir/CMakeCache.txt" ] || cmake --preset "$preset"
 
-# Wine's first start creates the prefix, which takes a while; do it once,
-# before the build runs the test executables to list their tests. One
-# wineserver then stays for the whole run instead of one starting per test.
-scripts/wine-run.sh "$prefix" cmd /c exit 0
+# One wineserver for the whole run instead of one starting per test; it may
+# be there already from an earlier run.
 export WINEPREFIX=$prefix
+mkdir -p "$prefix"
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-"$wineserver" --persistent
+"$wineserver" --persistent 2>/dev/null || true
 trap '"$wineserver" --kill' EXIT
+# Wine's first start creates the prefix, which takes a while: done once here,
+# before the build runs the test executables to list their tests.
+scripts/wine-run.sh "$prefix" cmd /c exit 0
 
 cmake --build --preset "$preset" -j 2
 ctest --preset "$preset" -j 2

@@ -4,7 +4,10 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include "test_files.h"
 
@@ -149,22 +152,38 @@ TEST(PairReader, DecodesNamesAsUtf8OrWindows1252) {
 
 TEST(PairReader, OpensOnlyRegularFiles) {
     ScratchFolder folder;
-    const std::string fifo = (folder.Path() / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const auto nonAscii = folder.Write("d\xC3\xA4ten.txt", "A,B\n1,2\n");
+    const auto data = folder.Write("data.txt", "A,B\n1,2\n");
 
     PairReader reader;
     EXPECT_FALSE(reader.Open(""));
-    EXPECT_FALSE(reader.Open((folder.Path() / "missing.txt").string()));
-    EXPECT_FALSE(reader.Open(folder.Path().string()));  // a directory
-    EXPECT_FALSE(reader.Open(fifo));                    // would wait for a writer
-    EXPECT_FALSE(reader.Open("/dev/zero"));             // would never end
+    EXPECT_FALSE(reader.Open(Utf8Text(folder.Path() / "missing.txt")));
+    EXPECT_FALSE(reader.Open(Utf8Text(folder.Path())));  // a directory
+#ifdef _WIN32
+    EXPECT_FALSE(reader.Open("NUL"));  // a device
+#else
+    const std::string fifo = (folder.Path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(reader.Open(fifo));         // would wait for a writer
+    EXPECT_FALSE(reader.Open("/dev/zero"));  // would never end
+#endif
     EXPECT_FALSE(reader.IsOpen());
-    EXPECT_TRUE(reader.Open(nonAscii));
+    EXPECT_TRUE(reader.Open(data));
     EXPECT_TRUE(reader.IsOpen());
     reader.Close();
     EXPECT_FALSE(reader.IsOpen());
     reader.Close();  // closing twice is harmless
+}
+
+// Letters outside every single-byte code page: on Windows only a
+// wide-character open finds such a file.
+TEST(PairReader, OpensAFileWhosePathHasNonAsciiLetters) {
+    ScratchFolder folder;
+    std::filesystem::create_directories(folder.Path() / Utf8Path("\xE6\x97\xA5\xE6\x9C\xAC"));
+    const auto path =
+        folder.Write("\xE6\x97\xA5\xE6\x9C\xAC/d\xC3\xA4ten \xCE\xB1\xCE\xB2.txt", "A,B\n1,2\n");
+    const auto contents = ReadWhole(path);
+    EXPECT_TRUE(contents.opened) << path;
+    EXPECT_EQ(contents.records, (Records{{1.0, 2.0}}));
 }
 
 TEST(PairReader, ReadsFieldsThatSpanManyBuffers) {

@@ -8,6 +8,16 @@
 #include <string_view>
 #include <system_error>
 
+// A path from UTF-8 text, and back: on Windows a narrow std::string path
+// would go through the ANSI code page instead.
+inline std::filesystem::path Utf8Path(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+inline std::string Utf8Text(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // A scratch folder of real files, removed with everything in it.
 class ScratchFolder {
   public:
@@ -27,11 +37,12 @@ class ScratchFolder {
 
     const std::filesystem::path& Path() const { return path_; }
 
-    // Writes the bytes as they stand and returns the file's path.
+    // Writes the bytes as they stand and returns the file's path in UTF-8;
+    // the name is UTF-8 too.
     std::string Write(const std::string& name, std::string_view bytes) const {
-        const auto file = path_ / name;
+        const auto file = path_ / Utf8Path(name);
         std::ofstream(file, std::ios::binary).write(bytes.data(), std::ssize(bytes));
-        return file.string();
+        return Utf8Text(file);
     }
 
   private:
