@@ -41,8 +41,14 @@ frmduvora::frmduvora(Options options)
     CreateControls();
     controller_ = std::make_unique<TestController>(*this);
 
-    cmdInputData->Bind(wxEVT_BUTTON,
-                       [this](wxCommandEvent&) { controller_->cmdInputData_Click(); });
+    cmdInputData->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        controller_->cmdInputData_Click();
+        // The generic list lays out its new rows only when idle and paints
+        // nothing until then, so the next frame would show the table empty
+        // and the rows one display frame (about 17 ms) later. Laid out and
+        // painted now, they show as soon as the command ends.
+        lvwResult->Update();
+    });
     cmdResults->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdResults_Click(); });
     cmdClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdClear_Click(); });
     cmdEnd->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdEnd_Click(); });
