@@ -5,7 +5,8 @@
 #   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
 #          Debian packages apart from the compiler
 #   package  the .deb tools, the desktop-entry and AppStream validators, and
-#          what the installed-package test needs to find the window
+#          what the installed-package test needs to find the window, and
+#          mingw-w64's resource compiler to check the Windows resources
 #   windows  the mingw-w64 cross compiler, Wine and GoogleTest's sources
 #   icons  the SVG renderer for scripts/render-icons.sh
 set -euo pipefail
@@ -16,7 +17,8 @@ for purpose in "$@"; do
         build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev) ;;
         test) packages+=(libgtest-dev libgmock-dev xvfb xauth) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
-        package) packages+=(dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool) ;;
+        package) packages+=(dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool x11-utils
+                            binutils-mingw-w64-x86-64) ;;
         windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest) ;;
         icons) packages+=(librsvg2-bin) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;

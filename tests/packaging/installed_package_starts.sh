@@ -34,6 +34,9 @@ for size in scalable/apps/$icon.svg 16x16/apps/$icon.png 48x48/apps/$icon.png 25
     [ -f "$root/usr/share/icons/hicolor/$size" ] || fail "icon $size missing from the package"
 done
 
+# The desktop groups the window under the menu entry by its WM_CLASS.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
 # shellcheck disable=SC2016
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
@@ -46,7 +49,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         exit 1
     fi
     kill -0 "$pid" || { echo "FAILED: the program ended" >&2; exit 1; }
+    class=$(xprop -id "$(head -n 1 "$2/windows")" WM_CLASS)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-' show-window "$root/usr/bin/$program" "$scratch"
+    grep -q "\"$3\"" <<<"$class" ||
+        { echo "FAILED: the window has $class, the desktop entry expects \"$3\"" >&2; exit 1; }
+' show-window "$root/usr/bin/$program" "$scratch" "$wm_class"
 echo "The installed program showed its window."
