@@ -42,6 +42,18 @@ fuzz: $(FUZZ_TARGETS:%=fuzz-run-%)
 fuzz-run-%: fuzz-build
 	FUZZ_WORK_DIR=build/fuzz/work-$* fuzz/run-fuzzer.sh build/fuzz/fuzz/$*_fuzzer $* $(FUZZ_SECONDS)
 
+# `make bench`: every benchmark in the release build, the window's under a
+# virtual X server, Python and R on the same files; prints one table.
+# BENCH_ARGS=--quick takes fewer samples; --markdown FILE writes it as well.
+.PHONY: bench deps-bench
+bench: deps-build deps-test deps-bench
+	@[ -f build/release/CMakeCache.txt ] || cmake --preset release
+	cmake --build --preset release -j 2
+	scripts/run-bench.sh build/release $(BENCH_ARGS)
+
+deps-bench:
+	scripts/install-deps.sh bench
+
 # `make install` (PREFIX=/usr/local unless given) and `make package` (a .deb
 # in build/package) build the release configuration of their own.
 PREFIX ?= /usr/local
