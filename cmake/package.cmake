@@ -4,8 +4,10 @@ set(CPACK_PACKAGE_NAME duvora)
 set(CPACK_PACKAGE_VENDOR Duvora)
 set(CPACK_PACKAGE_CONTACT "Duvora developers <duvora@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Duvora reads a text file of two paired series of measurements, shows the pairs and their differences, and reports whether the series differ at the 95% level (two-tailed Student's t-test on paired observations).")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Duvora reads a text file of two paired series of measurements, shows the\n"
+    "pairs and their differences, and reports whether the series differ at the\n"
+    "95% level (two-tailed Student's t-test on paired observations).")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
