@@ -8,6 +8,7 @@
 
 #include <malloc.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -26,7 +27,8 @@
 #endif
 #endif
 #ifdef DUVORA_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (GCC ships no header for it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
