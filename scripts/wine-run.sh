@@ -4,8 +4,9 @@
 set -euo pipefail
 export WINEPREFIX=${1:?usage: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]}
 shift
-# Quiet, and no offers to download Mono or Gecko, which nothing here uses.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Quiet but for failures to load a module, and no offers to download Mono or
+# Gecko, which nothing here uses.
+export WINEDEBUG=-all,err+module WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
