@@ -340,7 +340,6 @@ void BenchApp::RunCommands(const std::string& dataDir, int count) {
             if (k >= kWarmUp) {
                 samples.Add("key_to_shown", press.key, press.shown);
                 samples.Add("dialog_to_shown", press.dialogClosed, press.shown);
-                samples.Add("dialog_to_command_end", press.dialogClosed, press.commandEnd);
                 samples.Add("command", press.commandStart, press.commandEnd);
             }
         }
