@@ -185,15 +185,3 @@ TEST(PairReader, OpensAFileWhosePathHasNonAsciiLetters) {
     EXPECT_TRUE(contents.opened) << path;
     EXPECT_EQ(contents.records, (Records{{1.0, 2.0}}));
 }
-
-TEST(PairReader, ReadsFieldsThatSpanManyBuffers) {
-    ScratchFolder folder;
-    const std::string longName(300000, 'x');
-    const auto path = folder.Write("long.txt", longName + ",B\n" + RecordLines(20000));
-    const auto contents = ReadWhole(path);
-    EXPECT_TRUE(contents.readToEnd);
-    ASSERT_EQ(contents.names.size(), 2u);
-    EXPECT_EQ(contents.names[0], longName);
-    ASSERT_EQ(contents.records.size(), 20000u);
-    EXPECT_EQ(contents.records[19999], std::make_pair(double{19999 % 97}, double{19999 % 89}));
-}

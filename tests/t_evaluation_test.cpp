@@ -82,26 +82,16 @@ TEST(Evaluate, GivesAHugeTWhenRoundingLeavesATinySpread) {
     EXPECT_GT(result->t, 1e14);
 }
 
-TEST(CriticalValues, HoldTheTableEntries) {
-    EXPECT_EQ(CriticalValues[1], 12.706);
-    EXPECT_EQ(CriticalValues[2], 4.303);
-    EXPECT_EQ(CriticalValues[31], 2.0395);
-    EXPECT_EQ(CriticalValues[39], 2.0225);
-    EXPECT_EQ(CriticalValues[40], 2.021);
-    EXPECT_EQ(CriticalValues[42], 2.021);
-    EXPECT_EQ(CriticalValues[43], 2.02);
-    EXPECT_EQ(CriticalValues[50], 2.009);
-    EXPECT_EQ(CriticalValues[51], 2.0045);
-    EXPECT_EQ(CriticalValues[59], 2.0045);
-    EXPECT_EQ(CriticalValues[60], 2.0);
-    EXPECT_EQ(CriticalValues[80], 2.0);
-    EXPECT_EQ(CriticalValues[81], 1.99);
-    EXPECT_EQ(CriticalValues[104], 1.99);
-    EXPECT_EQ(CriticalValues[105], 1.98);
-    EXPECT_EQ(CriticalValues[120], 1.98);
-    EXPECT_EQ(CriticalValues[121], 1.97);
-    EXPECT_EQ(CriticalValues[199], 1.97);
-    EXPECT_EQ(CriticalValues[200], 1.96);
+TEST(CriticalValues, HoldTheTableEntriesAndTheirRuns) {
+    // Each run's first and last entry, where an off-by-one would show.
+    const std::pair<std::size_t, double> entries[] = {
+        {1, 12.706}, {2, 4.303},  {31, 2.0395}, {39, 2.0225}, {40, 2.021},
+        {42, 2.021}, {43, 2.02},  {50, 2.009},  {51, 2.0045}, {59, 2.0045},
+        {60, 2.0},   {80, 2.0},   {81, 1.99},   {104, 1.99},  {105, 1.98},
+        {120, 1.98}, {121, 1.97}, {199, 1.97},  {200, 1.96}};
+    for (const auto& [entry, value] : entries) {
+        EXPECT_EQ(CriticalValues[entry], value) << "entry " << entry;
+    }
     for (std::size_t k = 2; k <= 200; ++k) {
         EXPECT_LE(CriticalValues[k], CriticalValues[k - 1]) << "entry " << k;
     }
