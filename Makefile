@@ -12,11 +12,12 @@ BUILD_DIR := build/$(PRESET)
 FUZZ_SECONDS ?= 600
 FUZZ_TARGETS := input_data number_field
 
-run: deps-build build
+# The build configures the tests too, so it needs their packages.
+run: deps-build deps-test build
 	@if [ -x $(BUILD_DIR)/main_window/duvora ]; then \
 		exec $(BUILD_DIR)/main_window/duvora; \
 	else \
-		echo "Built the analysis library; the window is not there yet."; \
+		echo "No window was built in $(BUILD_DIR)."; exit 1; \
 	fi
 
 test: deps-build deps-test deps-fuzz build
