@@ -12,5 +12,5 @@ cmake --build "$build_dir" --target duvora_screenshot -j 2
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -p docs
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$build_dir/tests/gui/duvora_screenshot" examples/blood_pressure.txt docs/screenshot.png
+    "$build_dir/tools/duvora_screenshot" examples/blood_pressure.txt docs/screenshot.png
 echo "Wrote docs/screenshot.png"
