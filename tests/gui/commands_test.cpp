@@ -16,8 +16,7 @@ using Strings = std::vector<std::string>;
 using Commands = WindowTest;
 
 TEST_F(Commands, ResultsWritesTheFiveLineReportForARetainedHypothesis) {
-    Load(
-        files_.Write("before_after.txt", "Before,After\r\n12.5,11.0\r\n14.0,13.25\r\n9.75,10\r\n"));
+    Load(WriteFile("before_after.txt", "Before,After\r\n12.5,11.0\r\n14.0,13.25\r\n9.75,10\r\n"));
     Press("cmdResults");
 
     EXPECT_EQ(ReportLines(),
@@ -29,7 +28,7 @@ TEST_F(Commands, ResultsWritesTheFiveLineReportForARetainedHypothesis) {
 }
 
 TEST_F(Commands, ResultsWritesTheFiveLineReportForARejectedHypothesis) {
-    Load(files_.Write("steps.txt", "X,Y\n2,1\n4,2\n6,3\n8,4\n"));
+    Load(WriteFile("steps.txt", "X,Y\n2,1\n4,2\n6,3\n8,4\n"));
     Press("cmdResults");
 
     EXPECT_EQ(ReportLines(),
@@ -39,7 +38,7 @@ TEST_F(Commands, ResultsWritesTheFiveLineReportForARejectedHypothesis) {
 }
 
 TEST_F(Commands, FailedResultsShowsTheWarningModalToTheWindowAndLeavesTheReportEmpty) {
-    Load(files_.Write("one.txt", "A,B\n1,2\n"));
+    Load(WriteFile("one.txt", "A,B\n1,2\n"));
     SeenMessage seen;
     wxTEST_DIALOG(Press("cmdResults"), ExpectMessage(seen));
 
@@ -54,7 +53,7 @@ TEST_F(Commands, FailedResultsShowsTheWarningModalToTheWindowAndLeavesTheReportE
 }
 
 TEST_F(Commands, ClearEmptiesTableAndReportSoResultsFails) {
-    Load(files_.Write("data.txt", "A,B\n1,2\n3,5\n4,9\n"));
+    Load(WriteFile("data.txt", "A,B\n1,2\n3,5\n4,9\n"));
     Press("cmdResults");
     ASSERT_FALSE(Report()->IsEmpty());
 
@@ -72,7 +71,7 @@ TEST_F(Commands, TheLargestFileShowsEveryRowItKept) {
     for (int i = 1; i <= 32768; ++i) {
         content += std::to_string(i) + ",0.5\n";
     }
-    Load(files_.Write("large.txt", content));
+    Load(WriteFile("large.txt", content));
 
     ASSERT_EQ(Table()->GetItemCount(), 32767);
     EXPECT_EQ(Table()->GetItemText(32766, 0), "32767");

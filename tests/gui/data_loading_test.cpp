@@ -16,7 +16,7 @@ constexpr const char* kBeforeAfter = "Before,After\r\n12.5,11.0\r\n14.0,13.25\r\
 using DataLoading = WindowTest;
 
 TEST_F(DataLoading, ShowsHeadingsInThreeEqualColumnsAndOneRowPerPair) {
-    Load(files_.Write("before_after.txt", kBeforeAfter));
+    Load(WriteFile("before_after.txt", kBeforeAfter));
 
     EXPECT_EQ(Headings(), (Strings{"Before", "After", "Different"}));
     const int third = Table()->GetSize().GetWidth() / 3;
@@ -28,15 +28,15 @@ TEST_F(DataLoading, ShowsHeadingsInThreeEqualColumnsAndOneRowPerPair) {
 }
 
 TEST_F(DataLoading, SecondFileReplacesEverythingOfTheFirst) {
-    Load(files_.Write("first.txt", "Left,Right,\n1,2\n3,4\n5,6\n7,8\n"));
-    Load(files_.Write("second.txt", "Morning,Evening\n10,4\n"));
+    Load(WriteFile("first.txt", "Left,Right,\n1,2\n3,4\n5,6\n7,8\n"));
+    Load(WriteFile("second.txt", "Morning,Evening\n10,4\n"));
 
     EXPECT_EQ(Headings(), (Strings{"Morning", "Evening", "Different"}));
     EXPECT_EQ(Rows(), (Cells{{"10", "4", "6"}}));
 }
 
 TEST_F(DataLoading, FailedLoadKeepsTheRowsReadBeforeTheFault) {
-    Load(files_.Write("broken.txt", "A,B\n1,2\n3,4\n5,12kg\n7,8\n"));
+    Load(WriteFile("broken.txt", "A,B\n1,2\n3,4\n5,12kg\n7,8\n"));
 
     EXPECT_EQ(Headings(), (Strings{"A", "B", "Different"}));
     EXPECT_EQ(Rows(), (Cells{{"1", "2", "-1"}, {"3", "4", "-1"}}));
@@ -53,10 +53,10 @@ TEST_F(DataLoading, CancelBeforeAnyFileWasChosenEmptiesEverythingSilently) {
 }
 
 TEST_F(DataLoading, CancelAfterALoadReadsTheSameFileAgain) {
-    const wxString path = files_.Write("data.txt", "A,B\n1,2\n");
+    const wxString path = WriteFile("data.txt", "A,B\n1,2\n");
     Load(path);
     // Changed on disk, so a fresh read shows.
-    files_.Write("data.txt", "C,D\n5,3\n6,1\n");
+    WriteFile("data.txt", "C,D\n5,3\n6,1\n");
 
     SeenOpenDialog seen;
     wxTEST_DIALOG(Press("cmdInputData"), ExpectOpenCancelled(&seen));
@@ -66,7 +66,7 @@ TEST_F(DataLoading, CancelAfterALoadReadsTheSameFileAgain) {
 }
 
 TEST_F(DataLoading, OpenDialogOffersTheLastFileWithTextFilesSelected) {
-    const wxString path = files_.Write("data.txt", "A,B\n1,2\n");
+    const wxString path = WriteFile("data.txt", "A,B\n1,2\n");
     SeenOpenDialog first;
     wxTEST_DIALOG(Press("cmdInputData"), ExpectOpen(path, &first));
     SeenOpenDialog second;

@@ -85,7 +85,7 @@ TEST_F(Endurance, AThousandRoundsOfLoadResultsAndClearDoNotGrowTheProgram) {
     const char* slices = std::getenv("G_SLICE");
     ASSERT_STREQ(slices == nullptr ? "" : slices, "always-malloc")
         << "run through CTest, which sets G_SLICE=always-malloc";
-    const wxString path = files_.Write("mid_sized.txt", MidSizedFile());
+    const wxString path = WriteFile("mid_sized.txt", MidSizedFile());
     int rowsSeen = 0;
     int reportsSeen = 0;
     const auto round = [&] {

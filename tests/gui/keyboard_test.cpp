@@ -80,7 +80,7 @@ TEST_F(Keyboard, AltRWithNoDataShowsTheFailureMessage) {
 }
 
 TEST_F(Keyboard, AltIOpensTheFileAndAltCClearsIt) {
-    const wxString path = files_.Write("data.txt", "A,B\n1,2\n3,5\n");
+    const wxString path = WriteFile("data.txt", "A,B\n1,2\n3,5\n");
     wxTEST_DIALOG(AccessKey('i'), ExpectOpen(path));
     EXPECT_EQ(Table()->GetItemCount(), 2);
 

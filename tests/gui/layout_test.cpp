@@ -55,7 +55,7 @@ TEST_F(LayoutForTheDefaultFont, NoCaptionIsClipped) {
 }
 
 TEST_F(LayoutForTheDefaultFont, LongestNumbersAndReportLinesFitTheirBoxes) {
-    Load(files_.Write("thirds.txt", "A,B\n-0.333333333333333,-0.333333333333333\n1,2\n"));
+    Load(WriteFile("thirds.txt", "A,B\n-0.333333333333333,-0.333333333333333\n1,2\n"));
     // Room for the cell's margins on either side.
     const int margin = window_->FromDIP(12);
     const int widest = Table()->GetTextExtent("-0.333333333333333").x;

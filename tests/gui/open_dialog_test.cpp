@@ -72,8 +72,8 @@ class DialogSpotter : public wxModalDialogHook {
 TEST_F(OpenDialogOnGtk, FullPathTypedIntoTheDialogIsTheFileRead) {
     std::filesystem::create_directory(files_.Path() / "shown");
     std::filesystem::create_directory(files_.Path() / "typed");
-    Load(files_.Write("shown/data.txt", "Shown,Folder\n1,2\n"));
-    const wxString typed = files_.Write("typed/data.txt", "Typed,Path\n7,3\n");
+    Load(WriteFile("shown/data.txt", "Shown,Folder\n1,2\n"));
+    const wxString typed = WriteFile("typed/data.txt", "Typed,Path\n7,3\n");
 
     UnexpectedDialogGuard::AllowRealDialogs realDialogs;
     DialogSpotter spotter;

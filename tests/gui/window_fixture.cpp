@@ -1,31 +1,9 @@
 #include "window_fixture.h"
 
-#include <fstream>
-#include <random>
-
 #include <wx/app.h>
 #include <wx/utils.h>
 
 #include "dialog_testing.h"
-
-TempDir::TempDir() {
-    std::random_device random;
-    const auto base = std::filesystem::temp_directory_path();
-    do {
-        path_ = base / ("duvora-gui-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(path_));
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-wxString TempDir::Write(const std::string& name, const std::string& content) const {
-    const auto file = path_ / name;
-    std::ofstream(file, std::ios::binary) << content;
-    return wxString(file.string());
-}
 
 void LetEventsRun() {
     for (int i = 0; i < 3; ++i) {

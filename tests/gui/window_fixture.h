@@ -12,22 +12,7 @@
 #include <wx/textctrl.h>
 
 #include "main_window.h"
-
-// A folder of data files that lives as long as the test.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    // Writes the file (bytes as given) and returns its full path.
-    wxString Write(const std::string& name, const std::string& content) const;
-    const std::filesystem::path& Path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+#include "test_files.h"
 
 // The real window, shown, with End replaced by a counter.
 class WindowTest : public testing::Test {
@@ -50,6 +35,11 @@ class WindowTest : public testing::Test {
     // Input Data, answering the Open dialog with the path (Cancel when empty).
     void Load(const wxString& path) const;
 
+    // Writes a data file into the test's scratch folder; returns its path.
+    wxString WriteFile(const std::string& name, const std::string& content) const {
+        return wxString::FromUTF8(files_.Write(name, content));
+    }
+
     std::vector<std::string> Headings() const;
     // Every row as the cells' texts.
     std::vector<std::vector<std::string>> Rows() const;
@@ -57,7 +47,7 @@ class WindowTest : public testing::Test {
 
     frmduvora* window_ = nullptr;
     int endRequests_ = 0;
-    TempDir files_;
+    ScratchFolder files_;
 };
 
 // Lets pending events, paints and idle work run.
