@@ -195,14 +195,14 @@ void PairReader::ConsumeSeparator() {
     }
 }
 
+// One scanner for every field. An unquoted field that ends, with its whole
+// separator (CR LF both), inside the buffer is looked at where it lies; any
+// other is copied, so that consuming its separator may refill the buffer.
 bool PairReader::ReadField(std::string_view& field) {
     SkipBlanks();
     const int first = Peek();
     if (first == kEnd) {
         return false;
-    }
-    if (first != '"' && FieldInBuffer(field)) {
-        return true;
     }
     field_.clear();
     if (first == '"') {
@@ -211,34 +211,34 @@ bool PairReader::ReadField(std::string_view& field) {
             return false;
         }
     }
-    ReadUnquoted();
+    const std::size_t kept = field_.size();  // quoted text keeps its blanks
+    bool copied = first == '"';
+    // After a closing quote this picks up anything written before the
+    // separator, so that "Weight" (kg) still reads as one name.
+    while (position_ < length_ || Refill()) {
+        const char* begin = buffer_.data() + position_;
+        const char* last = begin;
+        while (!IsFieldEnd(*last)) {  // the sentinel stops it at the buffer's end
+            ++last;
+        }
+        position_ = static_cast<std::size_t>(last - buffer_.data());
+        if (!copied && position_ < length_ && (*last != '\r' || position_ + 1 < length_)) {
+            field = std::string_view(begin, static_cast<std::size_t>(last - begin));
+            break;
+        }
+        field_.append(begin, last);
+        copied = true;
+        if (position_ < length_) {
+            break;
+        }
+    }
+    if (copied) {
+        field = field_;
+    }
+    while (field.size() > kept && IsBlank(field.back())) {
+        field.remove_suffix(1);
+    }
     ConsumeSeparator();
-    field = field_;
-    return true;
-}
-
-// The usual case, an unquoted field that ends with its separator inside the
-// buffer, is looked at where it lies instead of being copied.
-bool PairReader::FieldInBuffer(std::string_view& field) {
-    const char* begin = buffer_.data() + position_;
-    const char* end = buffer_.data() + length_;
-    const char* last = begin;
-    while (!IsFieldEnd(*last)) {  // the sentinel stops it at the buffer's end
-        ++last;
-    }
-    // The separator, CR LF whole, must be in the buffer: consuming it must not
-    // refill the buffer under the field.
-    if (last == end || (*last == '\r' && last + 1 == end)) {
-        return false;
-    }
-    const std::size_t fieldEnd = static_cast<std::size_t>(last - buffer_.data());
-    std::size_t size = fieldEnd - position_;
-    while (size > 0 && IsBlank(begin[size - 1])) {
-        --size;
-    }
-    atLineStart_ = *last != ',';
-    position_ = fieldEnd + ((*last == '\r' && last[1] == '\n') ? 2 : 1);
-    field = std::string_view(begin, size);
     return true;
 }
 
@@ -265,36 +265,6 @@ bool PairReader::ReadQuoted() {
         field_ += '"';
         ++position_;
     }
-}
-
-// Up to the next comma or line end, with trailing blanks removed. After a
-// closing quote this picks up anything written before the separator, so that
-// "Weight" (kg) still reads as one name.
-void PairReader::ReadUnquoted() {
-    const std::size_t kept = field_.size();  // quoted text keeps its blanks
-    for (;;) {
-        if (position_ == length_ && !Refill()) {
-            break;
-        }
-        std::size_t end = position_;
-        while (end < length_) {
-            const char c = buffer_[end];
-            if (c == ',' || c == '\r' || c == '\n') {
-                break;
-            }
-            ++end;
-        }
-        field_.append(buffer_.data() + position_, end - position_);
-        position_ = end;
-        if (end < length_) {
-            break;
-        }
-    }
-    std::size_t size = field_.size();
-    while (size > kept && IsBlank(field_[size - 1])) {
-        --size;
-    }
-    field_.resize(size);
 }
 
 std::optional<std::string> PairReader::ReadText() {

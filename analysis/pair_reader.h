@@ -42,11 +42,7 @@ class PairReader {
     // none remains. The view holds until the next read. (Out-parameters: an
     // optional view returned here stalls the processor's store forwarding.)
     bool ReadField(std::string_view& field);
-    // The same for an unquoted field that ends inside the buffer, without
-    // copying it; false, and nothing consumed, for any other.
-    bool FieldInBuffer(std::string_view& field);
     bool ReadQuoted();
-    void ReadUnquoted();
     void ConsumeSeparator();
     bool Refill();
 
