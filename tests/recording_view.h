@@ -1,16 +1,20 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "number_format.h"
 #include "test_view.h"
 
-// A view that writes down every call the controller makes, in order.
+// A view that writes down every call the controller makes, in order: the one
+// fake window of the tests, the fuzz target and the benchmarks.
 class RecordingView : public TestView {
   public:
     std::vector<std::string> calls;
     std::string chosenFile;  // what the Open dialog hands back
+    bool removeChosen = false;  // deleted as the dialog closes, before it is read
     int rowsShown = 0;
 
     void SetResultText(const std::string& text) override { calls.push_back("text:" + text); }
@@ -31,6 +35,10 @@ class RecordingView : public TestView {
     }
     std::string ChooseDataFile() override {
         calls.push_back("choose file");
+        if (removeChosen) {
+            std::error_code ignored;
+            std::filesystem::remove(chosenFile, ignored);
+        }
         return chosenFile;
     }
     void ShowFailureMessage(const std::string& text, const std::string& title) override {

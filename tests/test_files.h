@@ -37,10 +37,10 @@ class ScratchFolder {
 
     const std::filesystem::path& Path() const { return path_; }
 
-    // Writes the bytes as they stand and returns the file's path in UTF-8;
-    // the name is UTF-8 too.
+    // Writes the bytes as they stand under the UTF-8 name; returns the path.
     std::string Write(const std::string& name, std::string_view bytes) const {
         const auto file = path_ / Utf8Path(name);
+        std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary).write(bytes.data(), std::ssize(bytes));
         return Utf8Text(file);
     }
@@ -60,4 +60,29 @@ inline std::string RecordLines(int count) {
         text += std::to_string(k % 97) + "," + std::to_string(k % 89) + "\r\n";
     }
     return text;
+}
+
+// Text as the data tables write it: \r \n \t \\ and \xHH stand for their
+// bytes, and {c*N} for the character c N times.
+inline std::string Unescape(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t close = text.find('}', i);
+        if (text[i] == '{' && close != std::string_view::npos && i + 2 < close &&
+            text[i + 2] == '*') {
+            out.append(std::stoul(std::string(text.substr(i + 3, close - i - 3))), text[i + 1]);
+            i = close;
+        } else if (text[i] == '\\' && i + 1 < text.size()) {
+            const char c = text[++i];
+            if (c == 'x') {
+                out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+                i += 2;
+            } else {
+                out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+            }
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
