@@ -8,12 +8,12 @@
 #include "number_format.h"
 #include "test_view.h"
 
-// A view that writes down every call the controller makes, in order: the one
-// fake window of the tests, the fuzz target and the benchmarks.
+// A window that writes down every call the controller makes, in order: the
+// one fake window of the tests, the fuzz target and the benchmarks.
 class RecordingView : public TestView {
   public:
     std::vector<std::string> calls;
-    std::string chosenFile;  // what the Open dialog hands back
+    std::string chosenFile;     // what the Open dialog hands back
     bool removeChosen = false;  // deleted as the dialog closes, before it is read
     int rowsShown = 0;
 
@@ -30,13 +30,13 @@ class RecordingView : public TestView {
         calls.push_back("row:" + FormatNumber(value, "."));
         ++rowsShown;
     }
-    void AddCell(int rowNumber, double value) override {
-        calls.push_back("cell " + std::to_string(rowNumber) + ":" + FormatNumber(value, "."));
+    void AddCell(int row, double value) override {
+        calls.push_back("cell " + std::to_string(row) + ":" + FormatNumber(value, "."));
     }
     std::string ChooseDataFile() override {
         calls.push_back("choose file");
+        std::error_code ignored;
         if (removeChosen) {
-            std::error_code ignored;
             std::filesystem::remove(chosenFile, ignored);
         }
         return chosenFile;

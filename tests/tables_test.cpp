@@ -1,7 +1,6 @@
 // The number grammar, the number format, the critical values and the
 // decision, each checked against a table written as data in tests/data.
 
-#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -32,14 +31,6 @@ std::vector<std::vector<std::string>> Table(const std::string& name) {
     }
     EXPECT_GT(rows.size(), 20u) << name;
     return rows;
-}
-
-std::vector<PairRecord> FromDifferences(const std::vector<double>& differences) {
-    std::vector<PairRecord> records;
-    for (const double d : differences) {
-        records.push_back({d, 0.0, d});
-    }
-    return records;
 }
 
 }  // namespace
@@ -90,30 +81,4 @@ TEST(Tables, EveryCriticalValueAndTheDecisionItGives) {
     EXPECT_EQ(Decide(1.96, 200)->verdict, "reject");
     EXPECT_FALSE(Decide(100.0, 1).has_value());
     EXPECT_FALSE(Decide(100.0, 0).has_value());
-}
-
-TEST(Evaluate, FollowsTheFixedOrderAndFailsOnEveryInvalidStep) {
-    // Another order, or a compensated sum, changes the last bits of the mean.
-    const std::vector<double> differences = {1e16, 1.0, -1e16, 1.0, 0.1, 0.7};
-    double sum = 0.0;
-    double ss = 0.0;
-    for (const double d : differences) {
-        sum = sum + d;
-    }
-    const double mean = sum / 6.0;
-    for (const double d : differences) {
-        ss = ss + (d - mean) * (d - mean);
-    }
-    const auto result = Evaluate(FromDifferences(differences));
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->mean, mean);
-    EXPECT_EQ(result->standardDeviation, std::sqrt(ss / 5.0));
-    EXPECT_EQ(result->t, mean / (std::sqrt(ss / 5.0) / std::sqrt(6.0)));
-    EXPECT_GT(Evaluate(FromDifferences({0.1, 0.1, 0.1}))->t, 1e14);  // rounding leaves a spread
-
-    EXPECT_FALSE(Evaluate({}).has_value());                                   // 0 / 0 mean
-    EXPECT_FALSE(Evaluate(FromDifferences({3})).has_value());                 // n - 1 = 0
-    EXPECT_FALSE(Evaluate(FromDifferences({2, 2, 2})).has_value());           // c / 0
-    EXPECT_FALSE(Evaluate(FromDifferences({DBL_MAX, DBL_MAX})).has_value());  // sum overflows
-    EXPECT_FALSE(Evaluate(FromDifferences({1e300, -1e300, 0})).has_value());  // square overflows
 }
