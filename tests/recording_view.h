@@ -1,8 +1,6 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "number_format.h"
@@ -13,32 +11,20 @@
 class RecordingView : public TestView {
   public:
     std::vector<std::string> calls;
-    std::string chosenFile;     // what the Open dialog hands back
-    bool removeChosen = false;  // deleted as the dialog closes, before it is read
-    int rowsShown = 0;
+    std::string chosenFile;  // what the Open dialog hands back
 
     void SetResultText(const std::string& text) override { calls.push_back("text:" + text); }
     void ClearColumns() override { calls.push_back("clear columns"); }
-    void ClearRows() override {
-        calls.push_back("clear rows");
-        rowsShown = 0;
-    }
+    void ClearRows() override { calls.push_back("clear rows"); }
     void AddColumn(int position, const std::string& heading) override {
         calls.push_back("column " + std::to_string(position) + ":" + heading);
     }
-    void AddRow(double value) override {
-        calls.push_back("row:" + FormatNumber(value, "."));
-        ++rowsShown;
-    }
+    void AddRow(double value) override { calls.push_back("row:" + FormatNumber(value, ".")); }
     void AddCell(int row, double value) override {
         calls.push_back("cell " + std::to_string(row) + ":" + FormatNumber(value, "."));
     }
     std::string ChooseDataFile() override {
         calls.push_back("choose file");
-        std::error_code ignored;
-        if (removeChosen) {
-            std::filesystem::remove(chosenFile, ignored);
-        }
         return chosenFile;
     }
     void ShowFailureMessage(const std::string& text, const std::string& title) override {
