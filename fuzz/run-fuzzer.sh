@@ -20,7 +20,10 @@ else
 fi
 dict=()
 [ -f "$here/$name.dict" ] && dict=(-dict="$here/$name.dict")
+# The test data files are data files too: replayed as they are, not copied.
+corpora=("$here/corpus/$name")
+[ "$name" = input_data ] && corpora+=("$here/../tests/data")
 
 "$binary" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$(dirname "$binary")/crash-$name-" "${dict[@]}" "$@" \
-    "$work" "$here/corpus/$name"
+    "$work" "${corpora[@]}"
