@@ -3,8 +3,8 @@
 #   build  compiler, CMake and wxWidgets
 #   test   GoogleTest, a virtual X server for the window tests, and Google
 #          Benchmark, so that the benchmarks build with the tests
-#   bench  what `make bench` compares Duvora with: Python with NumPy and
-#          SciPy, and R
+#   bench  hyperfine, which times the whole processes, and what `make bench`
+#          compares Duvora with: Python with NumPy and SciPy, and R
 #   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
 #          Debian packages apart from the compiler
 #   package  the .deb tools, the desktop-entry and AppStream validators, and
@@ -19,7 +19,7 @@ for purpose in "$@"; do
     case "$purpose" in
         build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev) ;;
         test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev) ;;
-        bench) packages+=(libbenchmark-dev xvfb xauth python3 python3-numpy python3-scipy r-base-core) ;;
+        bench) packages+=(libbenchmark-dev xvfb xauth hyperfine python3 python3-numpy python3-scipy r-base-core) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool x11-utils
                             binutils-mingw-w64-x86-64) ;;

@@ -132,7 +132,7 @@ class Window : public testing::Test {
                 Table()->GetColumn(column, heading);
                 const wxString text =
                     row < 0 ? heading.GetText() : Table()->GetItemText(row, column);
-                shown.back() += (column > 0 ? "|" : "") + text.utf8_string();
+                shown.back() += (column > 0 ? "|" + text : text).utf8_string();
             }
         }
         for (int line = 0; !Report()->IsEmpty() && line < Report()->GetNumberOfLines(); ++line) {
