@@ -55,6 +55,14 @@ bench: deps-build deps-test deps-bench
 deps-bench:
 	scripts/install-deps.sh bench
 
+# `make soak`: a thousand rounds of Input Data, Results and Clear on the real
+# window (under Xvfb when no display is set); fails if the program grows.
+.PHONY: soak
+soak: deps-build deps-test
+	@[ -f build/release/CMakeCache.txt ] || cmake --preset release
+	cmake --build --preset release -j 2 --target window_bench
+	scripts/run-bench.sh build/release --soak
+
 # `make install` (PREFIX=/usr/local unless given) and `make package` (a .deb
 # in build/package) build the release configuration of their own.
 PREFIX ?= /usr/local

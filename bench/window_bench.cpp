@@ -3,12 +3,16 @@
 //
 //   window_bench minimal      a bare wxWidgets frame, started the same way
 //   window_bench FILE COUNT   Duvora's window; COUNT times Input Data of FILE
+//   window_bench soak FILE ROUNDS
+//                             ROUNDS rounds of Input Data, Results and Clear
 //
 // first_paint_ns: when the first paint of the window's table (the frame's for
 // minimal) ended, on the steady clock that run_bench.py reads as well, so that
 // start to first paint is one subtraction. dialog_to_shown_ms: from the Open
 // dialog's answer to the end of the table's last repaint after the command.
 // peak_kb: the process's peak memory, empty and after Input Data and Results.
+// heap_growth_bytes, resident_growth_kb: what the soak's rounds after the
+// first 50 (which fill the caches that live as long as the program) added.
 
 #include <algorithm>
 #include <chrono>
@@ -16,6 +20,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -30,11 +38,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long PeakKilobytes() {
+// "VmHWM" (peak) or "VmRSS" (now) from the kernel's count.
+long MemoryKilobytes(const std::string& figure) {
     std::ifstream status("/proc/self/status");
     std::string word;
     long kilobytes = -1;
-    while (status >> word && word != "VmHWM:") {
+    while (status >> word && word != figure + ":") {
     }
     status >> kilobytes;
     return kilobytes;
@@ -89,7 +98,7 @@ class BenchApp : public wxApp {
             }
         });
         frame->Show();
-        return argc == 2 || argc == 3;
+        return argc == 2 || argc == 3 || argc == 4;
     }
 
   private:
@@ -105,7 +114,7 @@ class BenchApp : public wxApp {
     void Measure() {
         if (argc == 3) {
             Settle();
-            std::printf("peak_kb_empty %ld\ndialog_to_shown_ms", PeakKilobytes());
+            std::printf("peak_kb_empty %ld\ndialog_to_shown_ms", MemoryKilobytes("VmHWM"));
             answer_.path = argv[1];
             answer_.Register();
             for (int k = 0; k < std::stoi(argv[2].ToStdString()); ++k) {
@@ -118,12 +127,43 @@ class BenchApp : public wxApp {
             }
             Press("cmdResults");
             const auto* report = wxWindow::FindWindowByName("txtResult", window_);
-            std::printf("\npeak_kb_loaded %ld\nreport %s\n", PeakKilobytes(),
+            std::printf("\npeak_kb_loaded %ld\nreport %s\n", MemoryKilobytes("VmHWM"),
                         static_cast<const wxTextCtrl*>(report)->GetValue().utf8_str().data());
         }
+#ifdef __GLIBC__
+        if (argc == 4) {
+            Soak(std::stoi(argv[3].ToStdString()));
+        }
+#endif
         std::fflush(stdout);
         std::_Exit(0);  // what is measured ends here; no need to tear the window down
     }
+
+#ifdef __GLIBC__
+    // Run with G_SLICE=always-malloc: GLib's slice allocator otherwise keeps
+    // freed blocks in a cache it trims only every 15 seconds.
+    void Soak(int rounds) {
+        answer_.path = argv[2];
+        answer_.Register();
+        long long heap = 0;
+        long resident = 0;
+        for (int k = 0; k < rounds; ++k) {
+            if (k == 50) {
+                Settle();
+                heap = static_cast<long long>(mallinfo2().uordblks);
+                resident = MemoryKilobytes("VmRSS");
+            }
+            Press("cmdInputData");
+            Press("cmdResults");
+            Press("cmdClear");
+            wxYield();
+        }
+        Settle();
+        std::printf("heap_growth_bytes %lld\nresident_growth_kb %ld\n",
+                    static_cast<long long>(mallinfo2().uordblks) - heap,
+                    MemoryKilobytes("VmRSS") - resident);
+    }
+#endif
 
     void Press(const char* name) {
         wxWindow* button = wxWindow::FindWindowByName(name, window_);
