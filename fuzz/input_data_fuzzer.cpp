@@ -13,12 +13,9 @@
 #include "fuzz_check.h"
 #include "recording_view.h"
 #include "test_controller.h"
+#include "test_files.h"
 
 namespace {
-
-long OpenFiles() {
-    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-}
 
 std::vector<std::string> RunCommands(const std::string& bytes) {
     static const std::string path = [] {

@@ -50,15 +50,6 @@ std::string Unescape(std::string_view text) {
     return out;
 }
 
-// Files this process holds open, so that a file left open fails a session.
-long OpenFiles() {
-#ifdef __linux__
-    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-#else
-    return 0;
-#endif
-}
-
 // The calls of a command against those expected; a first "..." compares the last ones.
 void Check(std::vector<std::string> calls, std::vector<std::string>& expected,
            const std::string& command) {

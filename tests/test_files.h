@@ -34,3 +34,12 @@ struct ScratchFolder {
         return Utf8Text(file);
     }
 };
+
+// Files this process holds open, so that a test can see one left open.
+inline long OpenFiles() {
+#ifdef __linux__
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+#else
+    return 0;
+#endif
+}
