@@ -32,10 +32,14 @@ bool EntryShows(const wxString& patterns, const char* name) {
     return false;
 }
 
-TEST_F(OpenDialogOnGtk, AllFilesShowsEveryNameAndTextFilesAnyCaseOfTxt) {
+TEST_F(OpenDialogOnGtk, IsTitledOpenAndListsAllFilesAndTextFilesOfAnyCase) {
     SeenOpenDialog seen;
+    wxString title;
+    seen.inspect = [&title](wxFileDialog& dialog) { title = dialog.GetMessage(); };
     wxTEST_DIALOG(Press("cmdInputData"), ExpectOpenCancelled(&seen));
 
+    // GTK's own word for opening, untranslated in the tests' C locale.
+    EXPECT_EQ(title, "Open");
     wxArrayString labels;
     wxArrayString patterns;
     ASSERT_EQ(wxParseCommonDialogsFilter(seen.wildcard, labels, patterns), 2);
