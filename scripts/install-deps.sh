@@ -9,8 +9,9 @@
 #          Debian packages apart from the compiler
 #   package  the .deb tools and lintian, the desktop-entry and AppStream
 #          validators, what the installed-package test needs to find the
-#          window, and mingw-w64's resource compiler with the Windows headers
-#          it includes, to check the Windows resources
+#          window, and mingw-w64's resource compiler with the C compiler it
+#          preprocesses with and the Windows headers, to check the Windows
+#          resources
 #   windows  the mingw-w64 cross compiler, Wine and GoogleTest's sources
 #   icons  the SVG renderer for scripts/render-icons.sh
 set -euo pipefail
@@ -23,7 +24,7 @@ for purpose in "$@"; do
         bench) packages+=(libbenchmark-dev xvfb xauth python3 python3-numpy python3-scipy r-base-core) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
-                            x11-utils binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev) ;;
+                            x11-utils gcc-mingw-w64-x86-64-posix) ;;
         windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest) ;;
         icons) packages+=(librsvg2-bin) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
