@@ -5,8 +5,8 @@
 
 namespace {
 
-// Runs of equal entries as the printed table joins them: from `first` on, up
-// to the next run, every entry holds `value`.
+// The table as runs of equal entries, which keeps it short enough to check
+// by eye: from `first` on, up to the next run, every entry holds `value`.
 struct Run {
     int first;
     double value;

@@ -16,4 +16,19 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
     install(DIRECTORY "${PROJECT_SOURCE_DIR}/packaging/icons/hicolor"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
+
+    # The licence and the changelog where Debian's tools look for them
+    # (share/doc/duvora), the changelog compressed as Debian expects: gzip
+    # at its best, with no name or time stamp, so that builds are alike.
+    set(DUVORA_PACKAGER_EMAIL "duvora@users.noreply.invalid" CACHE STRING
+        "The address in the package's maintainer field and changelog")
+    set(DUVORA_MAINTAINER "The Duvora developers <${DUVORA_PACKAGER_EMAIL}>")
+    set(debian "${PROJECT_SOURCE_DIR}/packaging/debian")
+    configure_file("${debian}/changelog.in" "${PROJECT_BINARY_DIR}/debian/changelog" @ONLY)
+    execute_process(
+        COMMAND gzip -9 -n -c "${PROJECT_BINARY_DIR}/debian/changelog"
+        OUTPUT_FILE "${PROJECT_BINARY_DIR}/debian/changelog.gz"
+        COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES "${debian}/copyright" "${PROJECT_BINARY_DIR}/debian/changelog.gz"
+        DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 endif()

@@ -2,7 +2,7 @@
 
 #include <wx/gdicmn.h>
 
-// The window as it was drawn, in twips (1/1440 inch; 15 twips are one pixel at
+// The window's designed layout, in twips (1/1440 inch; 15 twips are one pixel at
 // 96 DPI), measured inside the client area from its top-left corner.
 namespace layout {
 
@@ -38,10 +38,11 @@ inline constexpr TwipRect kTable{240, 480, 6255, 5295};
 wxRect ToPixels(TwipRect rect, double scale);
 wxSize ToPixels(TwipSize size, double scale);
 
-// The layout was drawn for MS Sans Serif 8 pt at 96 DPI, whose average
-// character is 6 x 13 pixels. A larger default font gets a proportionally
-// larger window, so that no caption or number is clipped; a font of that size
-// or smaller keeps the layout as drawn. Both arguments are in DIPs.
+// The layout's reference font has an average character of 6 x 13 DIPs, a
+// compact dialog font at 96 DPI: the twip sizes fit every caption and number
+// in it with nothing to spare. A larger default font gets a proportionally
+// larger window, so that nothing is clipped; a font of the reference size or
+// smaller keeps the layout at its reference size. Both arguments are in DIPs.
 double FontScale(double averageCharWidth, double charHeight);
 
 }  // namespace layout

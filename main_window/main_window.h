@@ -19,7 +19,7 @@ class wxTextCtrl;
 
 // The program's one window: the table of pairs, the report box, two labels and
 // the four command buttons. It owns the controller and carries out what the
-// controller asks of the view. Its controls are named as drawn, so they can be
+// controller asks of the view. Its controls carry their design names, so they can be
 // found with wxWindow::FindWindowByName.
 class frmduvora : public wxFrame, public TestView {
   public:

@@ -4,7 +4,29 @@
 #include <wx/filename.h>
 #include <wx/tokenzr.h>
 
+#ifdef __WXGTK__
+#include <glib/gi18n.h>
+#endif
+
 namespace {
+
+// The title the platform's own Open dialogs carry. The Windows common dialog
+// names itself, in the user's language, when it is given no title.
+wxString PlatformTitle() {
+#ifdef __WXGTK__
+    // GTK's own translation of its "_Open" button, without the mnemonic:
+    // "_Open", "Ö_ffnen", or "開く(_O)" where the key follows in brackets.
+    wxString title = wxString::FromUTF8(g_dgettext("gtk30", "_Open"));
+    const int bracket = title.Find("(_");
+    if (bracket != wxNOT_FOUND && title.EndsWith(")")) {
+        title.Truncate(static_cast<size_t>(bracket));
+    }
+    title.Replace("_", "", false);
+    return title;
+#else
+    return wxEmptyString;
+#endif
+}
 
 #ifdef __WXGTK__
 // GTK matches a pattern literally and with case: "*.*" would hide names
@@ -77,7 +99,7 @@ wxString ChosenPath(const wxFileDialog& dialog) {
 }
 
 const wxString& OpenDialog::ShowOpen(const wxString& filter, int filterIndex) {
-    wxFileDialog dialog(parent_, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
+    wxFileDialog dialog(parent_, PlatformTitle(), wxEmptyString, wxEmptyString,
                         PlatformFilter(filter), wxFD_OPEN, wxDefaultPosition, wxDefaultSize,
                         "CommonDialog1");
     dialog.SetFilterIndex(filterIndex);

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
-#   build  compiler, CMake and wxWidgets
+#   build  compiler, CMake, wxWidgets, and GLib for GTK's own translations
 #   test   GoogleTest, a virtual X server for the window tests, and Google
 #          Benchmark, so that the benchmarks build with the tests
 #   bench  hyperfine, which times the whole processes, and what `make bench`
 #          compares Duvora with: Python with NumPy and SciPy, and R
 #   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
 #          Debian packages apart from the compiler
-#   package  the .deb tools, the desktop-entry and AppStream validators, and
-#          what the installed-package test needs to find the window, and
-#          mingw-w64's resource compiler to check the Windows resources
+#   package  the .deb tools and lintian, the desktop-entry and AppStream
+#          validators, what the installed-package test needs to find the
+#          window, and mingw-w64's resource compiler with the C compiler it
+#          preprocesses with and the Windows headers, to check the Windows
+#          resources
 #   windows  the mingw-w64 cross compiler, Wine and GoogleTest's sources
 #   icons  the SVG renderer for scripts/render-icons.sh
 set -euo pipefail
@@ -17,12 +19,12 @@ set -euo pipefail
 packages=()
 for purpose in "$@"; do
     case "$purpose" in
-        build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev) ;;
+        build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev libglib2.0-dev) ;;
         test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev) ;;
         bench) packages+=(libbenchmark-dev xvfb xauth hyperfine python3 python3-numpy python3-scipy r-base-core) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
-        package) packages+=(dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool x11-utils
-                            binutils-mingw-w64-x86-64) ;;
+        package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
+                            x11-utils gcc-mingw-w64-x86-64-posix) ;;
         windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest) ;;
         icons) packages+=(librsvg2-bin) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;

@@ -49,8 +49,8 @@ class Dialogs : public wxModalDialogHook {
   public:
     static inline const wxString kShowForReal = "\x01";
     static inline std::deque<wxString> answers;
-    static inline wxString message;                // the last message box's "title: text"
-    static inline wxString offeredPath, wildcard;  // what the last Open dialog offered
+    static inline wxString message;                       // the last message box's "title: text"
+    static inline wxString offeredPath, wildcard, title;  // what the last Open dialog offered
     static inline int filterIndex = -1;
     static inline wxDialog* shown = nullptr;  // the one shown for real
 
@@ -82,6 +82,7 @@ class Dialogs : public wxModalDialogHook {
         // Unshown, the GTK dialog has no path yet, only the parts it was given.
         offeredPath = wxFileName(open->GetDirectory(), open->GetFilename()).GetFullPath();
         wildcard = open->GetWildcard();
+        title = open->GetMessage();
         filterIndex = open->GetFilterIndex();
         open->SetPath(answer);
         return answer.empty() ? wxID_CANCEL : wxID_OK;
@@ -264,8 +265,9 @@ bool Matches(const wxString& patterns, const char* name) {
     return matches;
 }
 
-TEST_F(Window, GtkDialogFiltersAnyCaseAndReadsAFullPathTypedIntoIt) {
+TEST_F(Window, GtkDialogIsTitledOpenFiltersAnyCaseAndReadsAFullPathTypedIntoIt) {
     Load(Write("shown/data.txt", "Shown,Folder\n1,2\n"));
+    EXPECT_EQ(Dialogs::title, "Open");  // GTK's own word, untranslated in the C locale
     wxArrayString labels;
     wxArrayString patterns;
     ASSERT_EQ(wxParseCommonDialogsFilter(Dialogs::wildcard, labels, patterns), 2);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the .deb of a build tree, unpacks it into a scratch root the way
-# dpkg installs it, checks that the desktop entry leads to files the package
-# holds, then starts the installed program on a virtual display of its own
-# and waits for its window.
+# Builds the .deb of a build tree and checks it with lintian, unpacks it into
+# a scratch root the way dpkg installs it, checks that it carries its licence
+# and that the desktop entry leads to files the package holds, then starts
+# the installed program on a virtual display of its own and waits for its
+# window.
 set -euo pipefail
 cpack=${1:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
 config=${2:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
@@ -21,8 +22,16 @@ deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libwxgtk3' <<<"$depends" || fail "Depends lacks the wxWidgets library: $depends"
 
+# Errors fail; the warnings left are explained in cmake/package.cmake.
+lintian --no-tag-display-limit "$deb" >"$scratch/lintian.log" 2>&1 || true
+cat "$scratch/lintian.log"
+! grep -q '^E: ' "$scratch/lintian.log" || fail "lintian reports errors"
+
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+docs=$root/usr/share/doc/duvora
+grep -q '^License: Expat' "$docs/copyright" 2>/dev/null || fail "no MIT licence in $docs/copyright"
+[ -f "$docs/changelog.gz" ] || fail "no changelog in $docs"
 entry=$root/usr/share/applications/org.duvora.Duvora.desktop
 [ -f "$entry" ] || fail "no desktop entry in the package"
 [ -f "$root/usr/share/metainfo/org.duvora.Duvora.metainfo.xml" ] || fail "no metainfo in the package"
