@@ -24,8 +24,8 @@ std::string ReadUserDecimalSeparator() {
         WideCharToMultiByte(CP_UTF8, 0, wide, wideLength - 1, utf8, sizeof utf8, nullptr, nullptr);
     return length > 0 ? std::string(utf8, static_cast<std::size_t>(length)) : std::string(".");
 #else
-    // A locale object of its own: the global one stays "C", so that nothing
-    // else in the process starts writing or parsing with a comma.
+    // A locale object of its own, from the environment: the separator is the
+    // user's whatever the process's global locale is, and it stays as it is.
     const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
     if (user == static_cast<locale_t>(nullptr)) {
         return ".";

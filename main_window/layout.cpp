@@ -30,4 +30,10 @@ double FontScale(double averageCharWidth, double charHeight) {
     return std::max({1.0, averageCharWidth / kDrawnCharWidth, charHeight / kDrawnCharHeight});
 }
 
+double FitScale(wxSize available, wxSize frameEdges) {
+    const wxSize client = ToPixels(kClientArea, 1.0);
+    return std::min((available.x - frameEdges.x) / static_cast<double>(client.x),
+                    (available.y - frameEdges.y) / static_cast<double>(client.y));
+}
+
 }  // namespace layout

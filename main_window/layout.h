@@ -45,4 +45,8 @@ wxSize ToPixels(TwipSize size, double scale);
 // smaller keeps the layout at its reference size. Both arguments are in DIPs.
 double FontScale(double averageCharWidth, double charHeight);
 
+// The largest factor at which the client area, with the frame's edges around
+// it, fits in the available size. Both arguments are in DIPs.
+double FitScale(wxSize available, wxSize frameEdges);
+
 }  // namespace layout

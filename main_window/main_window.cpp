@@ -1,11 +1,18 @@
 #include "main_window.h"
 
+#include <algorithm>
+
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uilocale.h>
+#ifdef __WXGTK__
+#include <wx/generic/msgdlgg.h>
+#endif
 
 #include "layout.h"
 #include "result_list.h"
@@ -17,10 +24,29 @@ namespace {
 // follows a resize, so the window has none.
 constexpr long kFrameStyle = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
 
+#ifdef __WXGTK__
+// GTK 3's message dialog drops its icon; the generic one shows the warning
+// sign, as the native box does on Windows.
+using WarningBox = wxGenericMessageDialog;
+#else
+using WarningBox = wxMessageDialog;
+#endif
+
 double DefaultFontScale(const wxWindow& window) {
     const wxString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     const wxSize extent = window.ToDIP(window.GetTextExtent(alphabet));
     return layout::FontScale(extent.x / static_cast<double>(alphabet.length()), extent.y);
+}
+
+// The display the window opens on, less its panels and docks.
+wxRect WorkArea(const wxWindow& window) {
+    return wxDisplay(&window).GetClientArea();
+}
+
+// The largest factor at which the whole window fits on its work area.
+double ScreenFitScale(const wxWindow& frame) {
+    const wxSize edges = frame.GetSize() - frame.GetClientSize();
+    return layout::FitScale(frame.ToDIP(WorkArea(frame).GetSize()), frame.ToDIP(edges));
 }
 
 }  // namespace
@@ -36,14 +62,22 @@ frmduvora::frmduvora(Options options)
             wxTheApp->ExitMainLoop();
         };
     }
+    // The platform's dialogs speak the user's language; the program's own
+    // texts and numbers do not depend on the C library's locale.
+    wxUILocale::UseDefault();
     panel_ = new wxPanel(this);
-    scale_ = options.layoutScale.value_or(DefaultFontScale(*panel_));
+    // As large as the default font needs, as long as the window still fits.
+    scale_ =
+        options.layoutScale.value_or(std::min(DefaultFontScale(*panel_), ScreenFitScale(*this)));
     CreateControls();
     controller_ = std::make_unique<TestController>(*this);
 
     cmdInputData->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         controller_->cmdInputData_Click();
-        // The generic list lays out its new rows only when idle and paints
+        // The rows the command read, all at once; a file that failed part of
+        // the way keeps those it gave.
+        lvwResult->ShowAppendedRows();
+        // The list lays out its new rows only when idle and paints
         // nothing until then, so the next frame would show the table empty
         // and the rows one display frame (about 17 ms) later. Laid out and
         // painted now, they show as soon as the command ends.
@@ -74,15 +108,19 @@ void frmduvora::CreateControls() {
                             wxDefaultValidator, "cmdClear");
     cmdEnd = new wxButton(panel_, wxID_ANY, "&End", wxDefaultPosition, wxDefaultSize, 0,
                           wxDefaultValidator, "cmdEnd");
+    // A label names the control created right after it, for screen readers
+    // (GTK's mnemonic widget, the Windows static text before a control), so
+    // each label comes just before the control it names.
     lalResults = new wxStaticText(panel_, wxID_ANY, "Results:", wxDefaultPosition, wxDefaultSize, 0,
                                   "lalResults");
-    lalInputdata = new wxStaticText(panel_, wxID_ANY, "Data:", wxDefaultPosition, wxDefaultSize, 0,
-                                    "lalInputdata");
     // The report is output only; the program never reads the box back.
     txtResult = new wxTextCtrl(panel_, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_READONLY, wxDefaultValidator,
                                "txtResult");
+    lalInputdata = new wxStaticText(panel_, wxID_ANY, "Data:", wxDefaultPosition, wxDefaultSize, 0,
+                                    "lalInputdata");
     lvwResult = new ResultList(panel_, "lvwResult");
+    lvwResult->LabelWith(*lalInputdata);
 
     place(cmdInputData, layout::kInputData);
     place(cmdResults, layout::kResults);
@@ -94,8 +132,12 @@ void frmduvora::CreateControls() {
     place(lvwResult, layout::kTable);
 
     SetClientSize(FromDIP(layout::ToPixels(layout::kClientArea, scale_)));
+    // The designed place, moved in only as far as the work area needs.
+    const wxRect work = WorkArea(*this);
     const wxSize corner = FromDIP(layout::ToPixels(layout::kScreenPlace, 1.0));
-    Move(corner.x, corner.y);
+    const wxSize size = GetSize();
+    Move(std::max(work.GetLeft(), std::min(corner.x, work.GetRight() + 1 - size.x)),
+         std::max(work.GetTop(), std::min(corner.y, work.GetBottom() + 1 - size.y)));
 }
 
 // Runs once the window is built, before it is shown. The table is already in
@@ -112,7 +154,7 @@ void frmduvora::SetResultText(const std::string& text) {
 }
 
 void frmduvora::ClearColumns() {
-    lvwResult->DeleteAllColumns();
+    lvwResult->RemoveAllHeadings();
 }
 
 void frmduvora::ClearRows() {
@@ -120,8 +162,8 @@ void frmduvora::ClearRows() {
 }
 
 void frmduvora::AddColumn(int position, const std::string& heading) {
-    lvwResult->InsertColumn(position - 1, wxString::FromUTF8(heading), wxLIST_FORMAT_LEFT,
-                            lvwResult->GetSize().GetWidth() / 3);
+    lvwResult->InsertHeading(position - 1, wxString::FromUTF8(heading),
+                             lvwResult->GetSize().GetWidth() / 3);
 }
 
 void frmduvora::AddRow(double value) {
@@ -147,8 +189,8 @@ std::string frmduvora::ChooseDataFile() {
 }
 
 void frmduvora::ShowFailureMessage(const std::string& text, const std::string& title) {
-    wxMessageDialog message(this, wxString::FromUTF8(text), wxString::FromUTF8(title),
-                            wxOK | wxICON_EXCLAMATION);
+    WarningBox message(this, wxString::FromUTF8(text), wxString::FromUTF8(title),
+                       wxOK | wxICON_EXCLAMATION);
     message.ShowModal();
 }
 

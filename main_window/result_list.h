@@ -3,25 +3,59 @@
 #include <cstddef>
 #include <vector>
 
-#include <wx/listctrl.h>
+#include <wx/string.h>
 
-// The table of values: a virtual report list over the rows it is given, so
-// that tens of thousands of rows show at once. Cells are written with
-// FormatNumber only when they come into view.
-class ResultList : public wxListCtrl {
+// Each platform's own list control, so that screen readers read the table as
+// a table with its headings: GTK's tree view (through wxDataViewCtrl) and the
+// Windows list view (wxListCtrl in report view).
+#ifdef __WXGTK__
+#include <wx/dataview.h>
+using NativeList = wxDataViewCtrl;
+#else
+#include <wx/listctrl.h>
+using NativeList = wxListCtrl;
+#endif
+
+// The table of values: a virtual list over the rows it is given, so that tens
+// of thousands of rows show at once. Cells are written with FormatNumber only
+// when they come into view.
+class ResultList : public NativeList {
   public:
     ResultList(wxWindow* parent, const wxString& name);
 
-    // Appends a row whose first cell shows the value.
+    // Headings are added left to right: the column at `index` shows each
+    // row's cell of that index.
+    void InsertHeading(int index, const wxString& heading, int width);
+    void RemoveAllHeadings();
+
+    // Appends a row whose first cell shows the value. The list shows it
+    // after the next ShowAppendedRows.
     void AppendRow(double value);
     // Appends a further cell to the 0-based row; a row that does not exist is
     // left alone.
     void AppendCell(std::size_t row, double value);
+    // Shows every row appended so far. Setting the count once, not once per
+    // row, matters on Windows: the native list takes milliseconds each time.
+    void ShowAppendedRows();
     void RemoveAllRows();
 
-  protected:
-    wxString OnGetItemText(long item, long column) const override;
+    // Screen readers name the table after the label. The label just before
+    // the list already names it on Windows; GTK gives that name to the
+    // list's scrolled frame rather than to the table inside it.
+    void LabelWith(wxWindow& label);
+
+    // The text of a cell, empty where the row or cell does not exist.
+    wxString CellText(std::size_t row, std::size_t column) const;
 
   private:
+    std::size_t ShownRows() const;
+    void RefreshRow(std::size_t row);
+
     std::vector<std::vector<double>> rows_;
+#ifdef __WXGTK__
+    class Model;
+    wxObjectDataPtr<Model> model_;
+#else
+    wxString OnGetItemText(long item, long column) const override;
+#endif
 };

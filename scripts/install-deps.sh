@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
-#   build  compiler, CMake, wxWidgets, and GLib for GTK's own translations
-#   test   GoogleTest, a virtual X server for the window tests, and Google
-#          Benchmark, so that the benchmarks build with the tests
+#   build  compiler, CMake, wxWidgets, and GTK's headers for the GTK-only parts
+#   test   GoogleTest, a virtual X server for the window tests, Google
+#          Benchmark, so that the benchmarks build with the tests, and
+#          Python's AT-SPI client with a D-Bus session for the screen-reader
+#          test, and the German locale the window is tested in
 #   bench  hyperfine, which times the whole processes, and what `make bench`
 #          compares Duvora with: Python with NumPy and SciPy, and R
 #   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
@@ -19,8 +21,9 @@ set -euo pipefail
 packages=()
 for purpose in "$@"; do
     case "$purpose" in
-        build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev libglib2.0-dev) ;;
-        test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev) ;;
+        build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev libgtk-3-dev) ;;
+        test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev
+                         python3-pyatspi dbus-daemon locales) ;;
         bench) packages+=(libbenchmark-dev xvfb xauth hyperfine python3 python3-numpy python3-scipy r-base-core) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
@@ -31,13 +34,19 @@ for purpose in "$@"; do
     esac
 done
 
+# The German locale, generated where it is missing (after the packages).
+need_german=false
+for purpose in "$@"; do
+    [ "$purpose" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && need_german=true
+done
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && ! $need_german && exit 0
 
 if ! command -v apt-get >/dev/null 2>&1; then
     echo "Please install these packages with your system's package manager: ${missing[*]}" >&2
@@ -54,7 +63,13 @@ else
     exit 1
 fi
 
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if $need_german; then
+    echo "Generating the locale de_DE.UTF-8"
+    "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -1,0 +1,120 @@
+// The table on GTK: a tree view over a virtual list model, which screen
+// readers see as a table with column headers and cells.
+
+#include <gtk/gtk.h>
+
+#include "result_list.h"
+
+// Asks the list for each cell as GTK draws it or a screen reader reads it.
+class ResultList::Model : public wxDataViewVirtualListModel {
+  public:
+    explicit Model(const ResultList& list) : list_(list) {}
+
+    void GetValueByRow(wxVariant& value, unsigned row, unsigned column) const override {
+        value = list_.CellText(row, column);
+    }
+    bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
+
+  private:
+    const ResultList& list_;
+};
+
+namespace {
+
+GtkTreeViewColumn* GtkColumn(const wxDataViewColumn& column) {
+    return GTK_TREE_VIEW_COLUMN(column.GetGtkHandle());
+}
+
+// A cell too narrow for its number shows it whole on hover, as a native list
+// does with a cut-off label.
+gboolean OnQueryTooltip(GtkWidget* widget, gint x, gint y, gboolean keyboard, GtkTooltip* tooltip,
+                        gpointer data) {
+    auto* tree = GTK_TREE_VIEW(widget);
+    GtkTreeModel* model = nullptr;
+    GtkTreePath* path = nullptr;
+    if (!gtk_tree_view_get_tooltip_context(tree, &x, &y, keyboard, &model, &path, nullptr)) {
+        return FALSE;
+    }
+    GtkTreeViewColumn* column = nullptr;
+    int binX = 0;
+    int binY = 0;
+    gtk_tree_view_convert_widget_to_bin_window_coords(tree, x, y, &binX, &binY);
+    gtk_tree_view_get_path_at_pos(tree, binX, binY, nullptr, &column, nullptr, nullptr);
+    const auto& list = *static_cast<const ResultList*>(data);
+    gboolean shown = FALSE;
+    for (unsigned index = 0; column != nullptr && index < list.GetColumnCount(); ++index) {
+        const wxDataViewColumn& candidate = *list.GetColumn(index);
+        if (GtkColumn(candidate) != column) {
+            continue;
+        }
+        const wxString text =
+            list.CellText(static_cast<std::size_t>(gtk_tree_path_get_indices(path)[0]),
+                          candidate.GetModelColumn());
+        PangoLayout* layout = gtk_widget_create_pango_layout(widget, text.utf8_str());
+        int width = 0;
+        pango_layout_get_pixel_size(layout, &width, nullptr);
+        g_object_unref(layout);
+        GdkRectangle cell;
+        gtk_tree_view_get_cell_area(tree, path, column, &cell);
+        if (width > cell.width) {
+            gtk_tooltip_set_text(tooltip, text.utf8_str());
+            gtk_tree_view_set_tooltip_cell(tree, tooltip, path, column, nullptr);
+            shown = TRUE;
+        }
+    }
+    gtk_tree_path_free(path);
+    return shown;
+}
+
+}  // namespace
+
+ResultList::ResultList(wxWindow* parent, const wxString& name)
+    : wxDataViewCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE,
+                     wxDefaultValidator, name),
+      model_(new Model(*this)) {
+    AssociateModel(model_.get());
+    GtkWidget* tree = GtkGetTreeView();
+    gtk_widget_set_has_tooltip(tree, TRUE);
+    g_signal_connect(tree, "query-tooltip", G_CALLBACK(OnQueryTooltip), this);
+}
+
+void ResultList::InsertHeading(int index, const wxString& heading, int width) {
+    auto* renderer = new wxDataViewTextRenderer("string", wxDATAVIEW_CELL_INERT);
+    auto* column = new wxDataViewColumn(heading, renderer, static_cast<unsigned>(index), width,
+                                        wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    InsertColumn(static_cast<unsigned>(index), column);
+    // A heading wider than its column is cut off; the whole of it shows on
+    // hover.
+    gtk_widget_set_tooltip_text(gtk_tree_view_column_get_button(GtkColumn(*column)),
+                                heading.utf8_str());
+}
+
+void ResultList::RemoveAllHeadings() {
+    ClearColumns();
+}
+
+void ResultList::LabelWith(wxWindow& label) {
+    AtkObject* table = gtk_widget_get_accessible(GtkGetTreeView());
+    AtkObject* text = gtk_widget_get_accessible(label.GetHandle());
+    atk_object_add_relationship(table, ATK_RELATION_LABELLED_BY, text);
+    atk_object_add_relationship(text, ATK_RELATION_LABEL_FOR, table);
+}
+
+void ResultList::ShowAppendedRows() {
+    if (ShownRows() != rows_.size()) {
+        model_->Reset(static_cast<unsigned>(rows_.size()));
+    }
+}
+
+void ResultList::RemoveAllRows() {
+    rows_.clear();
+    model_->Reset(0);
+}
+
+std::size_t ResultList::ShownRows() const {
+    return model_->GetCount();
+}
+
+void ResultList::RefreshRow(std::size_t row) {
+    model_->RowChanged(static_cast<unsigned>(row));
+}
