@@ -53,6 +53,21 @@ void ResultList::RemoveAllRows() {
     DeleteAllItems();
 }
 
+int ResultList::HeadingCount() const {
+    return GetColumnCount();
+}
+
+wxString ResultList::Heading(int index) const {
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    GetColumn(index, heading);
+    return heading.GetText();
+}
+
+int ResultList::HeadingWidth(int index) const {
+    return GetColumnWidth(index);
+}
+
 std::size_t ResultList::ShownRows() const {
     return static_cast<std::size_t>(GetItemCount());
 }

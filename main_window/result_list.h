@@ -44,11 +44,15 @@ class ResultList : public NativeList {
     // list's scrolled frame rather than to the table inside it.
     void LabelWith(wxWindow& label);
 
+    // What the table shows, the same way on every platform.
+    int HeadingCount() const;
+    wxString Heading(int index) const;
+    int HeadingWidth(int index) const;
+    std::size_t ShownRows() const;
     // The text of a cell, empty where the row or cell does not exist.
     wxString CellText(std::size_t row, std::size_t column) const;
 
   private:
-    std::size_t ShownRows() const;
     void RefreshRow(std::size_t row);
 
     std::vector<std::vector<double>> rows_;

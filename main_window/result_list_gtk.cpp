@@ -111,6 +111,20 @@ void ResultList::RemoveAllRows() {
     model_->Reset(0);
 }
 
+int ResultList::HeadingCount() const {
+    return static_cast<int>(GetColumnCount());
+}
+
+wxString ResultList::Heading(int index) const {
+    return GetColumn(static_cast<unsigned>(index))->GetTitle();
+}
+
+int ResultList::HeadingWidth(int index) const {
+    // As set: GTK reports the width drawn only once it has laid the view out.
+    return gtk_tree_view_column_get_fixed_width(
+        GtkColumn(*GetColumn(static_cast<unsigned>(index))));
+}
+
 std::size_t ResultList::ShownRows() const {
     return model_->GetCount();
 }

@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/listctrl.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
@@ -23,14 +23,49 @@
 
 #include "layout.h"
 #include "main_window.h"
+#include "result_list.h"
 #include "test_files.h"
 
 #ifdef __WXGTK__
 #include <fnmatch.h>
+#include <gtk/gtk.h>
+#include <wx/button.h>
+#include <wx/statbmp.h>
 #include <wx/tokenzr.h>
 #endif
 
 namespace {
+
+#ifdef __WXGTK__
+// The text a GTK widget shows, from the first label inside it.
+wxString ShownText(GtkWidget* widget) {
+    if (GTK_IS_LABEL(widget)) {
+        return wxString::FromUTF8(gtk_label_get_text(GTK_LABEL(widget)));
+    }
+    wxString text;
+    GList* parts =
+        GTK_IS_CONTAINER(widget) ? gtk_container_get_children(GTK_CONTAINER(widget)) : nullptr;
+    for (GList* part = parts; part != nullptr && text.empty(); part = part->next) {
+        text = ShownText(GTK_WIDGET(part->data));
+    }
+    g_list_free(parts);
+    return text;
+}
+
+// GTK's own message dialog shows no icon; the window's box must draw the
+// warning sign beside its text, and offer OK alone.
+void ExpectWarningSignAndOneButton(const wxDialog& box) {
+    int signs = 0;
+    int buttons = 0;
+    for (const wxWindow* part : box.GetChildren()) {
+        const auto* sign = dynamic_cast<const wxStaticBitmap*>(part);
+        signs += sign != nullptr && sign->GetBitmap().IsOk();
+        buttons += dynamic_cast<const wxButton*>(part) != nullptr;
+    }
+    EXPECT_EQ(signs, 1);
+    EXPECT_EQ(buttons, 1);
+}
+#endif
 
 using Lines = std::vector<std::string>;
 
@@ -49,8 +84,9 @@ class Dialogs : public wxModalDialogHook {
   public:
     static inline const wxString kShowForReal = "\x01";
     static inline std::deque<wxString> answers;
-    static inline wxString message;                       // the last message box's "title: text"
-    static inline wxString offeredPath, wildcard, title;  // what the last Open dialog offered
+    static inline wxString message;  // the last message box's "title: text"
+    // What the last Open dialog offered, and on GTK its Open button's text.
+    static inline wxString offeredPath, wildcard, title, openButton;
     static inline int filterIndex = -1;
     static inline wxDialog* shown = nullptr;  // the one shown for real
 
@@ -77,17 +113,34 @@ class Dialogs : public wxModalDialogHook {
             EXPECT_EQ(style & (wxICON_MASK | wxOK | wxCANCEL | wxYES_NO),
                       wxICON_EXCLAMATION | wxOK);
             EXPECT_EQ(box->GetParent()->GetName(), "frmduvora");
+#ifdef __WXGTK__
+            // The generic box builds its parts as it shows: looked at once
+            // shown, then closed with OK.
+            shown = box;
+            wxTheApp->CallAfter([box] {
+                ExpectWarningSignAndOneButton(*box);
+                box->EndModal(wxID_OK);
+            });
+            return wxID_NONE;
+#else
             return wxID_OK;
+#endif
         }
         // Unshown, the GTK dialog has no path yet, only the parts it was given.
         offeredPath = wxFileName(open->GetDirectory(), open->GetFilename()).GetFullPath();
         wildcard = open->GetWildcard();
         title = open->GetMessage();
         filterIndex = open->GetFilterIndex();
+#ifdef __WXGTK__
+        openButton = ShownText(
+            gtk_dialog_get_widget_for_response(GTK_DIALOG(open->GetHandle()), GTK_RESPONSE_ACCEPT));
+#endif
         open->SetPath(answer);
         return answer.empty() ? wxID_CANCEL : wxID_OK;
     }
-    void Exit(wxDialog*) override { shown = nullptr; }
+    void Exit(wxDialog*) override {
+        shown = nullptr;
+    }
 };
 
 // The window, shown, with End replaced by a counter.
@@ -106,7 +159,7 @@ class Window : public testing::Test {
     }
 
     wxWindow* Find(const char* name) const { return wxWindow::FindWindowByName(name, window_); }
-    wxListCtrl* Table() const { return static_cast<wxListCtrl*>(Find("lvwResult")); }
+    ResultList* Table() const { return static_cast<ResultList*>(Find("lvwResult")); }
     wxTextCtrl* Report() const { return static_cast<wxTextCtrl*>(Find("txtResult")); }
     // Clicks the button, synchronously.
     void Press(const char* name) const {
@@ -125,15 +178,14 @@ class Window : public testing::Test {
     // The headings, each row, then each line of the report; cells joined by "|".
     Lines Shown() const {
         Lines shown;
-        for (long row = -1; Table()->GetColumnCount() > 0 && row < Table()->GetItemCount(); ++row) {
+        const ResultList& table = *Table();
+        for (long row = -1; table.HeadingCount() > 0 && row < long(table.ShownRows()); ++row) {
             shown.emplace_back();
-            for (int column = 0; column < Table()->GetColumnCount(); ++column) {
-                wxListItem heading;
-                heading.SetMask(wxLIST_MASK_TEXT);
-                Table()->GetColumn(column, heading);
-                const wxString text =
-                    row < 0 ? heading.GetText() : Table()->GetItemText(row, column);
-                shown.back() += (column > 0 ? "|" + text : text).utf8_string();
+            for (int column = 0; column < table.HeadingCount(); ++column) {
+                const wxString text = row < 0
+                                          ? table.Heading(column)
+                                          : table.CellText(std::size_t(row), std::size_t(column));
+                shown.back() += (column > 0 ? "|" : "") + text.utf8_string();
             }
         }
         for (int line = 0; !Report()->IsEmpty() && line < Report()->GetNumberOfLines(); ++line) {
@@ -187,7 +239,7 @@ TEST_F(Window, AKeyboardUsersSession) {
     Dialogs::answers.push_back(path);
     Keys(window_, 'i', wxMOD_ALT);
     for (int column = 0; column < 3; ++column) {
-        EXPECT_EQ(Table()->GetColumnWidth(column), Table()->GetSize().x / 3) << column;
+        EXPECT_EQ(Table()->HeadingWidth(column), Table()->GetSize().x / 3) << column;
     }
     Keys(window_, 'r', wxMOD_ALT);
     EXPECT_EQ(Shown(),
@@ -243,10 +295,12 @@ TEST_F(Window, WithTheDefaultFontNoCaptionNumberOrReportLineIsClipped) {
         const wxSize needed = Find(name)->GetBestSize();
         EXPECT_TRUE(size.x >= needed.x && size.y >= needed.y) << name;
     }
-    Load(Write("thirds.txt", "A,B\n-0.333333333333333,-0.333333333333333\n1,2\n"));
+    // The widest number FormatNumber writes, in the narrowest column.
+    Load(Write("widest.txt", "A,B\n-4.94065645841247E-324,0\n-0.333333333333333,1\n"));
     Press("cmdResults");
     const int margin = window_->FromDIP(12);  // the margins on either side of a text
-    EXPECT_GE(Table()->GetColumnWidth(2), Table()->GetTextExtent("-0.333333333333333").x + margin);
+    EXPECT_GE(Table()->HeadingWidth(0),
+              Table()->GetTextExtent("-4.94065645841247E-324").x + margin);
     for (const std::string& line : Shown()) {
         EXPECT_LE(Report()->GetTextExtent(wxString::FromUTF8(line)).x + margin,
                   Report()->GetClientSize().x)
@@ -255,7 +309,43 @@ TEST_F(Window, WithTheDefaultFontNoCaptionNumberOrReportLineIsClipped) {
     EXPECT_LE(5 * Report()->GetCharHeight(), Report()->GetClientSize().y);
 }
 
+TEST_F(Window, TheWholeWindowFitsTheWorkAreaOfItsDisplay) {
+    const wxRect workArea = wxDisplay(window_).GetClientArea();
+    EXPECT_TRUE(workArea.Contains(window_->GetScreenRect()))
+        << "window at " << window_->GetScreenRect().GetTopLeft().x << ","
+        << window_->GetScreenRect().GetTopLeft().y << " sized " << window_->GetSize().x << "x"
+        << window_->GetSize().y << " on a work area of " << workArea.width << "x"
+        << workArea.height;
+}
+
 #ifdef __WXGTK__
+TEST_F(Window, ACutOffHeadingShowsWholeOnHover) {
+    const std::string heading(60, 'W');
+    Load(Write("long.txt", heading + ",B\n1,2\n"));
+    GtkWidget* button = gtk_tree_view_column_get_button(
+        GTK_TREE_VIEW_COLUMN(Table()->GetColumn(0)->GetGtkHandle()));
+    gchar* tip = gtk_widget_get_tooltip_text(button);
+    EXPECT_EQ(tip == nullptr ? "" : std::string(tip), heading);
+    g_free(tip);
+}
+
+// A user whose language is German: GTK's dialogs speak it, a file's numbers
+// still read with a point, and the table writes the German decimal comma.
+// Each test runs in a process of its own, so the locale stays with this one.
+class GermanUser : public Window {
+  protected:
+    static void SetUpTestSuite() { wxSetEnv("LC_ALL", "de_DE.UTF-8"); }
+};
+
+TEST_F(GermanUser, SeesGtkDialogsInGermanAndNumbersWithTheDecimalComma) {
+    Load(Write("data.txt", "A,B\n1.5,1\n"));
+    EXPECT_EQ(Dialogs::openButton, wxString::FromUTF8("\xC3\x96"
+                                                      "ffnen"));
+    EXPECT_EQ(Dialogs::title, wxString::FromUTF8("\xC3\x96"
+                                                 "ffnen"));
+    EXPECT_EQ(Shown(), (Lines{"A|B|Different", "1,5|1|0,5"}));
+}
+
 // GTK matches a filter's patterns as fnmatch does with no flags.
 bool Matches(const wxString& patterns, const char* name) {
     bool matches = false;
