@@ -36,6 +36,7 @@
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
+#include <wx/dataview.h>
 #endif
 
 namespace {
@@ -98,7 +99,8 @@ class BenchApp : public wxApp {
         } else {
 #ifdef __WXGTK__
             // GTK's own tree view draws outside wxWidgets' paint events.
-            g_signal_connect_after(table->GetHandle(), "draw", G_CALLBACK(&NoteDrawn), &painted_);
+            g_signal_connect_after(static_cast<wxDataViewCtrl*>(table)->GtkGetTreeView(), "draw",
+                                   G_CALLBACK(&NoteDrawn), &painted_);
 #else
             table->PushEventHandler(new PaintEnd(painted_));
 #endif

@@ -120,7 +120,6 @@ void frmduvora::CreateControls() {
     lalInputdata = new wxStaticText(panel_, wxID_ANY, "Data:", wxDefaultPosition, wxDefaultSize, 0,
                                     "lalInputdata");
     lvwResult = new ResultList(panel_, "lvwResult");
-    lvwResult->LabelWith(*lalInputdata);
 
     place(cmdInputData, layout::kInputData);
     place(cmdResults, layout::kResults);

@@ -40,8 +40,6 @@ void ResultList::RemoveAllHeadings() {
     DeleteAllColumns();
 }
 
-void ResultList::LabelWith(wxWindow&) {}
-
 void ResultList::ShowAppendedRows() {
     if (ShownRows() != rows_.size()) {
         SetItemCount(static_cast<long>(rows_.size()));

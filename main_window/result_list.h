@@ -39,11 +39,6 @@ class ResultList : public NativeList {
     void ShowAppendedRows();
     void RemoveAllRows();
 
-    // Screen readers name the table after the label. The label just before
-    // the list already names it on Windows; GTK gives that name to the
-    // list's scrolled frame rather than to the table inside it.
-    void LabelWith(wxWindow& label);
-
     // What the table shows, the same way on every platform.
     int HeadingCount() const;
     wxString Heading(int index) const;
@@ -53,6 +48,11 @@ class ResultList : public NativeList {
     wxString CellText(std::size_t row, std::size_t column) const;
 
   private:
+#ifdef __WXGTK__
+    // The label just before the list names this widget for screen readers:
+    // the table inside the scrolled frame, not the frame.
+    GtkWidget* GetConnectWidget() override;
+#endif
     void RefreshRow(std::size_t row);
 
     std::vector<std::vector<double>> rows_;

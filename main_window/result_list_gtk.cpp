@@ -14,9 +14,19 @@ class ResultList::Model : public wxDataViewVirtualListModel {
         value = list_.CellText(row, column);
     }
     bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
+    unsigned GetCount() const override { return count_; }
+
+    // A new row count, with the view built anew over it. Reset() would tell
+    // GTK of every row one by one: 32,767 signals for a full file.
+    void ShowRows(std::size_t count) {
+        BeforeReset();
+        count_ = static_cast<unsigned>(count);
+        AfterReset();
+    }
 
   private:
     const ResultList& list_;
+    unsigned count_ = 0;
 };
 
 namespace {
@@ -73,6 +83,8 @@ ResultList::ResultList(wxWindow* parent, const wxString& name)
                      wxDefaultValidator, name),
       model_(new Model(*this)) {
     AssociateModel(model_.get());
+    // The table inside takes the focus, and so the label (GetConnectWidget).
+    gtk_widget_set_can_focus(m_widget, FALSE);
     GtkWidget* tree = GtkGetTreeView();
     gtk_widget_set_has_tooltip(tree, TRUE);
     g_signal_connect(tree, "query-tooltip", G_CALLBACK(OnQueryTooltip), this);
@@ -93,22 +105,19 @@ void ResultList::RemoveAllHeadings() {
     ClearColumns();
 }
 
-void ResultList::LabelWith(wxWindow& label) {
-    AtkObject* table = gtk_widget_get_accessible(GtkGetTreeView());
-    AtkObject* text = gtk_widget_get_accessible(label.GetHandle());
-    atk_object_add_relationship(table, ATK_RELATION_LABELLED_BY, text);
-    atk_object_add_relationship(text, ATK_RELATION_LABEL_FOR, table);
+GtkWidget* ResultList::GetConnectWidget() {
+    return GtkGetTreeView();
 }
 
 void ResultList::ShowAppendedRows() {
     if (ShownRows() != rows_.size()) {
-        model_->Reset(static_cast<unsigned>(rows_.size()));
+        model_->ShowRows(rows_.size());
     }
 }
 
 void ResultList::RemoveAllRows() {
     rows_.clear();
-    model_->Reset(0);
+    model_->ShowRows(0);
 }
 
 int ResultList::HeadingCount() const {
