@@ -2,9 +2,8 @@
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
 #   build  compiler, CMake, wxWidgets, and GTK's headers for the GTK-only parts
 #   test   GoogleTest, a virtual X server for the window tests, Google
-#          Benchmark, so that the benchmarks build with the tests, and
-#          Python's AT-SPI client with a D-Bus session for the screen-reader
-#          test, and the German locale the window is tested in
+#          Benchmark, so that the benchmarks build with the tests, and the
+#          German locale the window is tested in
 #   bench  hyperfine, which times the whole processes, and what `make bench`
 #          compares Duvora with: Python with NumPy and SciPy, and R
 #   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
@@ -22,8 +21,7 @@ packages=()
 for purpose in "$@"; do
     case "$purpose" in
         build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev libgtk-3-dev) ;;
-        test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev
-                         python3-pyatspi dbus-daemon locales) ;;
+        test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev locales) ;;
         bench) packages+=(libbenchmark-dev xvfb xauth hyperfine python3 python3-numpy python3-scipy r-base-core) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool

@@ -319,6 +319,41 @@ TEST_F(Window, TheWholeWindowFitsTheWorkAreaOfItsDisplay) {
 }
 
 #ifdef __WXGTK__
+// What a screen reader reads, through ATK (which GTK's AT-SPI bridge hands
+// on): a table whose headers and cells carry what the table shows, the table
+// labelled "Data:" and the report box "Results:".
+TEST_F(Window, AScreenReaderReadsTheTableAndWhatEachLabelNames) {
+    Load(Write("data.txt", "Before,After\n12.5,11\n14,13.25\n"));
+    AtkObject* table = gtk_widget_get_accessible(Table()->GtkGetTreeView());
+    ASSERT_TRUE(ATK_IS_TABLE(table));
+    Lines read;
+    for (int row = -1; row < atk_table_get_n_rows(ATK_TABLE(table)); ++row) {
+        read.emplace_back();
+        for (int column = 0; column < atk_table_get_n_columns(ATK_TABLE(table)); ++column) {
+            AtkObject* cell = row < 0 ? atk_table_get_column_header(ATK_TABLE(table), column)
+                                      : atk_table_ref_at(ATK_TABLE(table), row, column);
+            read.back() += (column > 0 ? "|" : "") + std::string(atk_object_get_name(cell));
+            if (row >= 0) {
+                g_object_unref(cell);
+            }
+        }
+    }
+    EXPECT_EQ(read, Shown());
+    for (const auto& [label, role] :
+         {std::pair{"lalInputdata", ATK_ROLE_TABLE}, std::pair{"lalResults", ATK_ROLE_TEXT}}) {
+        AtkRelationSet* relations =
+            atk_object_ref_relation_set(gtk_widget_get_accessible(Find(label)->GetHandle()));
+        AtkRelation* names =
+            atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABEL_FOR);
+        ASSERT_NE(names, nullptr) << label;
+        EXPECT_EQ(
+            atk_object_get_role(ATK_OBJECT(g_ptr_array_index(atk_relation_get_target(names), 0))),
+            role)
+            << label;
+        g_object_unref(relations);
+    }
+}
+
 TEST_F(Window, ACutOffHeadingShowsWholeOnHover) {
     const std::string heading(60, 'W');
     Load(Write("long.txt", heading + ",B\n1,2\n"));
