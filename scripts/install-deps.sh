@@ -10,7 +10,10 @@
 #   package  the .deb tools, the desktop-entry and AppStream validators, and
 #          what the installed-package test needs to find the window, and
 #          mingw-w64's resource compiler to check the Windows resources
-#   windows  the mingw-w64 cross compiler, Wine and GoogleTest's sources
+#   windows  the mingw-w64 cross compiler, Wine, GoogleTest's sources, what
+#          fetches wxWidgets' sources, and for the window under Wine a virtual
+#          X server, Wine's fonts and xdotool
+#   screenshot-windows  the image tools of scripts/screenshot-windows.sh
 #   icons  the SVG renderer for scripts/render-icons.sh
 set -euo pipefail
 
@@ -23,7 +26,9 @@ for purpose in "$@"; do
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool x11-utils
                             binutils-mingw-w64-x86-64) ;;
-        windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest) ;;
+        windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
+                            apt xz-utils xvfb fonts-wine xdotool) ;;
+        screenshot-windows) packages+=(netpbm) ;;
         icons) packages+=(librsvg2-bin) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
