@@ -13,8 +13,11 @@ work=$(mktemp -d)
 export WINEPREFIX=$prefix
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 xvfb_pid=
+program_pid=
 cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
     "$wineserver" --kill 2>/dev/null || true
+    "$wineserver" --wait 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -27,7 +30,10 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
 (cd "$work" && cmake -E tar xf "$zip")
+"$wineserver" --kill 2>/dev/null || true
+"$wineserver" --wait 2>/dev/null || true
 scripts/wine-run.sh "$prefix" "$work/duvora.exe" &
+program_pid=$!
 
 wait_for() {
     for _ in $(seq 150); do

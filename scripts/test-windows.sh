@@ -34,15 +34,16 @@ done
 [ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=:$(cat "$work/display")
 
-# One wineserver for the whole run instead of one starting per test.
+# One wineserver for the whole run instead of one starting per test. One
+# left from an interrupted run would still serve that run's display, which
+# is gone, and every window would wait for it.
 mkdir -p "$prefix"
+"$wineserver" --kill 2>/dev/null || true
+"$wineserver" --wait 2>/dev/null || true
 "$wineserver" --persistent 2>/dev/null || true
 # Wine's first start creates the prefix, which takes a while: done once here,
-# before the build runs the test executables to list their tests. It also
-# starts Wine's helper processes (the desktop, services), which live until
-# the end and keep their standard streams: were the first test to start them,
-# CTest would wait on its output until its time-out.
-scripts/wine-run.sh "$prefix" cmd /c exit 0 </dev/null >/dev/null 2>&1
+# before the build runs the test executables to list their tests.
+scripts/wine-run.sh "$prefix" cmd /c exit 0
 
 cmake --build --preset "$preset" -j 2
 # Now and then a Wine process fails to start or hangs on its way out after

@@ -28,4 +28,14 @@ if [ ! -f "$WINEPREFIX/.prepared" ]; then
     [ -f "$WINEPREFIX/.prepared" ] || prepare_prefix
     exec 9>&-
 fi
-exec "$wine" "$@"
+# A program that needs a window starts Wine's desktop process if none is
+# running, and the desktop keeps the program's standard streams until it
+# ends, some seconds after the last window: whoever reads the program's
+# output through a pipe (CTest) would wait for it. The output goes through a
+# file instead and is passed on when the program has ended.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
+"$wine" "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+exit "$status"
