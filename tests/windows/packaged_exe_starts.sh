@@ -21,6 +21,13 @@ for file in duvora.exe LICENSE.txt README.txt; do
     [ -f "$work/$file" ] || { echo "The zip holds no $file:"; ls -R "$work"; exit 1; }
 done
 
+# One file a user can run: it imports only DLLs that come with Windows, and
+# carries its manifest (the common controls of today, DPI awareness).
+extra=$(x86_64-w64-mingw32-objdump -p "$work/duvora.exe" | sed -n 's/^\s*DLL Name: //p' |
+    grep -viE '^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleacc|oleaut32|rpcrt4|shell32|shlwapi|user32|uxtheme|version|winmm|winspool\.drv|ws2_32)\.dll$' || true)
+[ -z "$extra" ] || { echo "duvora.exe needs DLLs that Windows lacks: $extra"; exit 1; }
+grep -q "Microsoft.Windows.Common-Controls" "$work/duvora.exe" || { echo "duvora.exe has no manifest"; exit 1; }
+
 "$wine_run" "$prefix" "$work/duvora.exe" &
 pid=$!
 
