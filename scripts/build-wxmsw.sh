@@ -62,7 +62,8 @@ echo "Building wxMSW $wx_version into $prefix (once; takes several minutes)" >&2
 # A private apt configuration that knows only bookworm's sources, so that
 # the system's own sources and lists stay as they are.
 mkdir -p "$work/apt/sources" "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
-echo "deb-src http://deb.debian.org/debian bookworm main" >"$work/apt/sources/bookworm-src.list"
+echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
+    >"$work/apt/sources/bookworm-src.list"
 apt=(apt-get -q -o Dir::Etc::sourcelist=/dev/null
      -o Dir::Etc::sourceparts="$work/apt/sources"
      -o Dir::State::lists="$work/apt/lists"
