@@ -22,6 +22,7 @@
 #include <wx/init.h>
 #include <wx/listctrl.h>
 #include <wx/testing.h>
+#include <wx/weakref.h>
 
 #include "main_window.h"
 #include "number_format.h"
@@ -47,7 +48,9 @@ class WindowOnWindows : public testing::Test {
         window_->Show();
     }
     ~WindowOnWindows() override {
-        window_->Destroy();
+        if (window_) {
+            window_->Destroy();
+        }
         wxTheApp->ProcessIdle();
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
@@ -94,7 +97,7 @@ class WindowOnWindows : public testing::Test {
     }
 
     fs::path folder_;
-    frmduvora* window_ = nullptr;
+    wxWeakRef<frmduvora> window_;
 };
 
 TEST_F(WindowOnWindows, InputDataShowsAll32767Records) {
@@ -140,6 +143,13 @@ TEST_F(WindowOnWindows, WindowAndTaskbarShowTheProgramsIcon) {
     const auto frame = static_cast<HWND>(window_->GetHWND());
     EXPECT_NE(::SendMessageW(frame, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(::SendMessageW(frame, WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(WindowOnWindows, CloseBoxClosesTheWindow) {
+    // What the close box sends.
+    ::SendMessageW(static_cast<HWND>(window_->GetHWND()), WM_SYSCOMMAND, SC_CLOSE, 0);
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(window_);
 }
 
 // The common Open dialog of this process once it shows, or null.
