@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -154,32 +155,16 @@ TEST_F(WindowOnWindows, CloseBoxClosesTheWindow) {
 
 // The common Open dialog of this process once it shows, or null.
 HWND FindOpenDialog() {
-    struct Search {
-        DWORD process;
-        HWND found;
-    } search{::GetCurrentProcessId(), nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(window, &process);
-            wchar_t className[16] = {};
-            ::GetClassNameW(window, className, 16);
-            if (process == s.process && std::wstring(className) == L"#32770" &&
-                ::IsWindowVisible(window) && ::GetDlgItem(window, kFileTypeCombo) != nullptr) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[MAX_PATH] = {};
-    ::SendMessageW(window, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text));
-    return text;
+    for (HWND window = nullptr;
+         (window = ::FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
+            ::GetDlgItem(window, kFileTypeCombo) != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 // What the dialog showed when it came up.
@@ -189,36 +174,15 @@ struct DialogSeen {
     std::wstring fileName;
 };
 
-// Waits on a thread of its own for the native dialog that the main thread is
-// about to show, notes what it shows, then answers it: with the path typed
-// into the file name box and Open, or with Cancel when the path is empty.
-class DialogPerson {
-  public:
-    explicit DialogPerson(std::wstring path) : path_(std::move(path)) {
-        thread_ = std::thread([this] { Run(); });
-    }
-    ~DialogPerson() { Finish(); }
-    DialogPerson(const DialogPerson&) = delete;
-    DialogPerson& operator=(const DialogPerson&) = delete;
-
-    // After the dialog has closed.
-    DialogSeen Seen() {
-        Finish();
-        return seen_;
-    }
-
-  private:
-    void Finish() {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
-
-    void Run() {
+// Runs show, which brings up the native Open dialog, while a second thread
+// plays the person: it notes what the dialog shows, then types the path into
+// the file name box and presses Open, or presses Cancel when path is empty.
+DialogSeen AnswerOpenDialog(const std::wstring& path, const std::function<void()>& show) {
+    DialogSeen seen;
+    std::atomic<bool> shown{false};
+    std::thread person([&] {
         HWND dialog = nullptr;
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!stop_ && dialog == nullptr && std::chrono::steady_clock::now() < giveUp) {
+        for (int k = 0; k < 400 && dialog == nullptr && !shown; ++k) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             dialog = FindOpenDialog();
         }
@@ -226,58 +190,44 @@ class DialogPerson {
             return;
         }
         const HWND types = ::GetDlgItem(dialog, kFileTypeCombo);
-        const auto count = ::SendMessageW(types, CB_GETCOUNT, 0, 0);
-        for (LRESULT k = 0; k < count; ++k) {
-            wchar_t text[MAX_PATH] = {};
-            ::SendMessageW(types, CB_GETLBTEXT, static_cast<WPARAM>(k),
-                           reinterpret_cast<LPARAM>(text));
-            seen_.fileTypes.emplace_back(text);
+        wchar_t text[MAX_PATH] = {};
+        for (WPARAM k = 0; k < static_cast<WPARAM>(::SendMessageW(types, CB_GETCOUNT, 0, 0)); ++k) {
+            ::SendMessageW(types, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(text));
+            seen.fileTypes.emplace_back(text);
         }
-        seen_.selectedType = static_cast<int>(::SendMessageW(types, CB_GETCURSEL, 0, 0));
+        seen.selectedType = static_cast<int>(::SendMessageW(types, CB_GETCURSEL, 0, 0));
         HWND name = ::GetDlgItem(dialog, kFileNameCombo);
         if (name == nullptr) {
             name = ::GetDlgItem(dialog, kFileNameEdit);
         }
-        seen_.fileName = WindowText(name);
-        if (path_.empty()) {
+        ::SendMessageW(name, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text));
+        seen.fileName = text;
+        if (path.empty()) {
             ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         } else {
-            ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
+            ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
             ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         }
-    }
-
-    std::wstring path_;
-    std::atomic<bool> stop_{false};
-    DialogSeen seen_;
-    std::thread thread_;
-};
+    });
+    show();
+    shown = true;
+    person.join();
+    return seen;
+}
 
 TEST_F(WindowOnWindows, OpenDialogOffersTextFilesFirstAndTheLastFileAgain) {
     // A name with letters outside ASCII, typed as a person types it.
     const fs::path file = Write(L"Blutdruck \u00e4\u00f6\u00fc \u0107.txt",
                                 "Vorher\r\nNachher\r\n1\r\n2\r\n3\r\n5\r\n");
-    {
-        DialogPerson person(file.wstring());
-        Press("cmdInputData");
-        const DialogSeen seen = person.Seen();
-        EXPECT_EQ(seen.fileTypes,
-                  (std::vector<std::wstring>{L"All Files (*.*)", L"Text Files (*.txt)"}));
-        EXPECT_EQ(seen.selectedType, 1);
-    }
+    const DialogSeen first = AnswerOpenDialog(file.wstring(), [&] { Press("cmdInputData"); });
+    EXPECT_EQ(first.fileTypes,
+              (std::vector<std::wstring>{L"All Files (*.*)", L"Text Files (*.txt)"}));
+    EXPECT_EQ(first.selectedType, 1);
     ASSERT_EQ(Table()->GetItemCount(), 2);
     EXPECT_EQ(NativeRow(1)[1], FormatNumber(5));
 
-    DialogPerson person(L"");
-    Press("cmdInputData");
-    EXPECT_EQ(person.Seen().fileName, file.filename().wstring());
-}
-
-// A failed wx assertion would otherwise open a dialog and wait for a person.
-void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
-                  const wxString& message) {
-    ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion " << cond.utf8_string() << " in "
-                                          << func.utf8_string() << ": " << message.utf8_string();
+    const DialogSeen second = AnswerOpenDialog(L"", [&] { Press("cmdInputData"); });
+    EXPECT_EQ(second.fileName, file.filename().wstring());
 }
 
 }  // namespace
@@ -292,7 +242,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Cannot start wxWidgets\n");
         return 1;
     }
-    wxSetAssertHandler(FailOnAssert);
+    // A failed wx assertion would otherwise open a dialog and wait for a person.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond,
+                          const wxString& message) {
+        ADD_FAILURE_AT(file.utf8_str(), line)
+            << "wx assertion " << cond.utf8_string() << ": " << message.utf8_string();
+    });
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();
     return result;
