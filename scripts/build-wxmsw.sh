@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the small static wxMSW that the Windows cross build links, once per
 # wxWidgets version, option set and compiler, and prints its prefix. The
-# build (about five minutes of CPU) lives in the user's cache, outside any
+# build (some ten minutes of two cores) lives in the user's cache, outside any
 # work tree, so that every clone and worktree reuses it; a machine without it
 # builds it here. The sources are Debian's own `wxwidgets3.2` source package.
 # Usage: build-wxmsw.sh   (progress on stderr, the prefix on stdout)

@@ -1,5 +1,6 @@
 // The window on wxMSW's native controls (run under Wine here): the list view
-// with many rows, the native Open dialog as a person sees it, and the icon.
+// with many rows, the native Open dialog as a person sees it, the icon and
+// the close box.
 
 #include <windows.h>
 
@@ -34,8 +35,8 @@ namespace fs = std::filesystem;
 
 // The control IDs of the common Open dialog (dlgs.h).
 constexpr int kFileTypeCombo = 0x470;  // cmb1
-constexpr int kFileNameCombo = 0x47c;  // cmb13
-constexpr int kFileNameEdit = 0x480;   // edt1
+constexpr int kFileNameEdit = 0x480;   // edt1, in the dialog of today
+constexpr int kFileNameCombo = 0x47c;  // cmb13, in the older one
 
 class WindowOnWindows : public testing::Test {
   protected:
@@ -111,7 +112,6 @@ TEST_F(WindowOnWindows, InputDataShowsAll32767Records) {
 
     const auto start = std::chrono::steady_clock::now();
     Load(file);
-    Table()->Update();
     const auto end = std::chrono::steady_clock::now();
 
     ASSERT_EQ(Table()->GetItemCount(), kRecords);
@@ -196,9 +196,9 @@ DialogSeen AnswerOpenDialog(const std::wstring& path, const std::function<void()
             seen.fileTypes.emplace_back(text);
         }
         seen.selectedType = static_cast<int>(::SendMessageW(types, CB_GETCURSEL, 0, 0));
-        HWND name = ::GetDlgItem(dialog, kFileNameCombo);
+        HWND name = ::GetDlgItem(dialog, kFileNameEdit);
         if (name == nullptr) {
-            name = ::GetDlgItem(dialog, kFileNameEdit);
+            name = ::GetDlgItem(dialog, kFileNameCombo);
         }
         ::SendMessageW(name, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text));
         seen.fileName = text;
