@@ -2,10 +2,22 @@
 
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/iconbndl.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
+#ifdef DUVORA_EMBEDDED_ICON
+#include <wx/image.h>
+#include <wx/imagpng.h>
+#include <wx/mstream.h>
+
+#include "icon_data.h"
+#endif
 
 #include "layout.h"
 #include "result_list.h"
@@ -23,6 +35,35 @@ double DefaultFontScale(const wxWindow& window) {
     return layout::FontScale(extent.x / static_cast<double>(alphabet.length()), extent.y);
 }
 
+// The icon of the window and of its taskbar entry.
+wxIconBundle ProgramIcons() {
+    wxIconBundle icons;
+#if defined(__WXMSW__)
+    // From the program's resources; an executable without them (a test's)
+    // keeps the system's default icon.
+    if (::FindResource(::GetModuleHandle(nullptr), TEXT("DUVORA"), RT_GROUP_ICON) != nullptr) {
+        for (const int metric : {SM_CXSMICON, SM_CXICON}) {
+            const int size = ::GetSystemMetrics(metric);
+            icons.AddIcon(wxIcon("duvora", wxBITMAP_TYPE_ICO_RESOURCE, size, size));
+        }
+    }
+#elif defined(DUVORA_EMBEDDED_ICON)
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+        wxImage::AddHandler(new wxPNGHandler);
+    }
+    for (const EmbeddedPng& png : kIconPngs) {
+        wxMemoryInputStream stream(png.data, png.size);
+        const wxImage image(stream, wxBITMAP_TYPE_PNG);
+        if (image.IsOk()) {
+            wxIcon icon;
+            icon.CopyFromBitmap(wxBitmap(image));
+            icons.AddIcon(icon);
+        }
+    }
+#endif
+    return icons;
+}
+
 }  // namespace
 
 frmduvora::frmduvora(Options options)
@@ -36,6 +77,9 @@ frmduvora::frmduvora(Options options)
             wxTheApp->ExitMainLoop();
         };
     }
+    if (const wxIconBundle icons = ProgramIcons(); !icons.IsEmpty()) {
+        SetIcons(icons);
+    }
     panel_ = new wxPanel(this);
     scale_ = options.layoutScale.value_or(DefaultFontScale(*panel_));
     CreateControls();
@@ -43,6 +87,9 @@ frmduvora::frmduvora(Options options)
 
     cmdInputData->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         controller_->cmdInputData_Click();
+        // The rows the command read, all at once; a file that failed part of
+        // the way keeps those it gave.
+        lvwResult->ShowAppendedRows();
         // The generic list lays out its new rows only when idle and paints
         // nothing until then, so the next frame would show the table empty
         // and the rows one display frame (about 17 ms) later. Laid out and

@@ -11,7 +11,6 @@ void ResultList::AppendRow(double value) {
     // A row rarely holds more than the three cells a record gives it.
     rows_.back().reserve(3);
     rows_.back().push_back(value);
-    SetItemCount(static_cast<long>(rows_.size()));
 }
 
 void ResultList::AppendCell(std::size_t row, double value) {
@@ -19,7 +18,15 @@ void ResultList::AppendCell(std::size_t row, double value) {
         return;
     }
     rows_[row].push_back(value);
-    RefreshItem(static_cast<long>(row));
+    if (static_cast<long>(row) < GetItemCount()) {
+        RefreshItem(static_cast<long>(row));
+    }
+}
+
+void ResultList::ShowAppendedRows() {
+    if (GetItemCount() != static_cast<long>(rows_.size())) {
+        SetItemCount(static_cast<long>(rows_.size()));
+    }
 }
 
 void ResultList::RemoveAllRows() {

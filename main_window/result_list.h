@@ -12,11 +12,15 @@ class ResultList : public wxListCtrl {
   public:
     ResultList(wxWindow* parent, const wxString& name);
 
-    // Appends a row whose first cell shows the value.
+    // Appends a row whose first cell shows the value. The list shows it
+    // after the next ShowAppendedRows.
     void AppendRow(double value);
     // Appends a further cell to the 0-based row; a row that does not exist is
     // left alone.
     void AppendCell(std::size_t row, double value);
+    // Shows every row appended so far. Setting the count once, not once per
+    // row, matters on Windows: the native list takes milliseconds each time.
+    void ShowAppendedRows();
     void RemoveAllRows();
 
   protected:
