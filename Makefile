@@ -5,7 +5,7 @@ BUILD_DIR := build/$(PRESET)
 
 .PHONY: run test build deps-build deps-test deps-fuzz configure clean \
 	sanitizer-test fuzz-build fuzz-smoke fuzz \
-	install package package-build test-windows deps-package deps-windows
+	install package package-build test-windows package-windows deps-package deps-windows
 
 # `make fuzz` runs every fuzz target this long, in seconds; `make -j2 fuzz`
 # runs them side by side. New inputs collect in build/fuzz/work-NAME.
@@ -78,10 +78,15 @@ package-build:
 	@[ -f build/package/CMakeCache.txt ] || cmake --preset package
 	cmake --build --preset package -j 2
 
-# The analysis library and its tests, cross-compiled for Windows with
-# mingw-w64 and run under Wine.
+# The program and its tests cross-compiled for Windows with mingw-w64 against
+# a static wxMSW (built once into ~/.cache/duvora), run under Wine on a
+# virtual display; the Windows zip is packed and started too.
 test-windows: deps-windows
 	scripts/test-windows.sh build/mingw mingw
+
+# build/mingw-package/duvora-VERSION-windows-x64.zip: the portable duvora.exe.
+package-windows: deps-windows
+	scripts/package-windows.sh
 
 build: configure
 	cmake --build --preset $(PRESET) -j 2

@@ -14,6 +14,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# The static wxMSW that scripts/build-wxmsw.sh keeps in the user's cache lies
+# outside the sysroot: it becomes a root too, and its own wx-config is the one
+# asked, not the host's GTK one.
+if(DUVORA_WX_PREFIX)
+    list(APPEND CMAKE_FIND_ROOT_PATH "${DUVORA_WX_PREFIX}")
+    set(wxWidgets_CONFIG_EXECUTABLE "${DUVORA_WX_PREFIX}/bin/wx-config" CACHE FILEPATH "" FORCE)
+endif()
+
 # Static runtime: the executables then run without the compiler's DLLs on
 # Wine's search path, as they would on a user's machine.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/display.h>
+#include <wx/iconbndl.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -12,6 +13,17 @@
 #include <wx/uilocale.h>
 #ifdef __WXGTK__
 #include <wx/generic/msgdlgg.h>
+#endif
+
+#ifdef __WXMSW__
+#include <wx/msw/wrapwin.h>
+#endif
+#ifdef DUVORA_EMBEDDED_ICON
+#include <wx/image.h>
+#include <wx/imagpng.h>
+#include <wx/mstream.h>
+
+#include "icon_data.h"
 #endif
 
 #include "layout.h"
@@ -49,6 +61,35 @@ double ScreenFitScale(const wxWindow& frame) {
     return layout::FitScale(frame.ToDIP(WorkArea(frame).GetSize()), frame.ToDIP(edges));
 }
 
+// The icon of the window and of its taskbar entry.
+wxIconBundle ProgramIcons() {
+    wxIconBundle icons;
+#if defined(__WXMSW__)
+    // From the program's resources; an executable without them (a test's)
+    // keeps the system's default icon.
+    if (::FindResource(::GetModuleHandle(nullptr), TEXT("DUVORA"), RT_GROUP_ICON) != nullptr) {
+        for (const int metric : {SM_CXSMICON, SM_CXICON}) {
+            const int size = ::GetSystemMetrics(metric);
+            icons.AddIcon(wxIcon("duvora", wxBITMAP_TYPE_ICO_RESOURCE, size, size));
+        }
+    }
+#elif defined(DUVORA_EMBEDDED_ICON)
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+        wxImage::AddHandler(new wxPNGHandler);
+    }
+    for (const EmbeddedPng& png : kIconPngs) {
+        wxMemoryInputStream stream(png.data, png.size);
+        const wxImage image(stream, wxBITMAP_TYPE_PNG);
+        if (image.IsOk()) {
+            wxIcon icon;
+            icon.CopyFromBitmap(wxBitmap(image));
+            icons.AddIcon(icon);
+        }
+    }
+#endif
+    return icons;
+}
+
 }  // namespace
 
 frmduvora::frmduvora(Options options)
@@ -65,6 +106,9 @@ frmduvora::frmduvora(Options options)
     // The platform's dialogs speak the user's language; the program's own
     // texts and numbers do not depend on the C library's locale.
     wxUILocale::UseDefault();
+    if (const wxIconBundle icons = ProgramIcons(); !icons.IsEmpty()) {
+        SetIcons(icons);
+    }
     panel_ = new wxPanel(this);
     // As large as the default font needs, as long as the window still fits.
     scale_ =

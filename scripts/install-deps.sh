@@ -13,7 +13,10 @@
 #          window, and mingw-w64's resource compiler with the C compiler it
 #          preprocesses with and the Windows headers, to check the Windows
 #          resources
-#   windows  the mingw-w64 cross compiler, Wine and GoogleTest's sources
+#   windows  the mingw-w64 cross compiler, Wine, GoogleTest's sources, what
+#          fetches wxWidgets' sources, and for the window under Wine a virtual
+#          X server, Wine's fonts and xdotool
+#   screenshot-windows  the image tools of scripts/screenshot-windows.sh
 #   icons  the SVG renderer for scripts/render-icons.sh
 set -euo pipefail
 
@@ -26,7 +29,9 @@ for purpose in "$@"; do
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
                             x11-utils gcc-mingw-w64-x86-64-posix) ;;
-        windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest) ;;
+        windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
+                            apt xz-utils xvfb fonts-wine xdotool) ;;
+        screenshot-windows) packages+=(netpbm) ;;
         icons) packages+=(librsvg2-bin) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac

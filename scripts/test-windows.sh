@@ -1,20 +1,46 @@
 #!/usr/bin/env bash
-# Cross-compiles the analysis library and its tests for Windows with
-# mingw-w64 and runs them under Wine. Usage: test-windows.sh BUILD_DIR PRESET
+# Cross-compiles Duvora and its tests for Windows with mingw-w64 against the
+# cached static wxMSW (scripts/build-wxmsw.sh), packs the Windows zip, and
+# runs the tests under Wine on a virtual X display and in a Wine prefix of
+# their own. Usage: test-windows.sh BUILD_DIR PRESET
 set -euo pipefail
+cd "$(dirname "$0")/.."
 build_dir=${1:?usage: test-windows.sh BUILD_DIR PRESET}
 preset=${2:?usage: test-windows.sh BUILD_DIR PRESET}
 prefix=$PWD/$build_dir/wine
 
-[ -f "$build_dir/CMakeCache.txt" ] || cmake --preset "$preset"
+wx_prefix=$(scripts/build-wxmsw.sh)
+zip=$(scripts/package-windows.sh)
+cmake --preset "$preset" -DDUVORA_WX_PREFIX="$wx_prefix" -DDUVORA_WINDOWS_ZIP="$zip"
 
-# One wineserver for the whole run instead of one starting per test; it may
-# be there already from an earlier run.
+# A display of our own, on a number Xvfb picks free, so that neither a
+# desktop's nor another run's windows meet ours.
+work=$(mktemp -d)
+xvfb_pid=
 export WINEPREFIX=$prefix
-mkdir -p "$prefix"
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+cleanup() {
+    "$wineserver" --kill 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(cat "$work/display")
+
+# One wineserver for the whole run instead of one starting per test. One
+# left from an interrupted run would still serve that run's display, which
+# is gone, and every window would wait for it.
+mkdir -p "$prefix"
+"$wineserver" --kill 2>/dev/null || true
+"$wineserver" --wait 2>/dev/null || true
 "$wineserver" --persistent 2>/dev/null || true
-trap '"$wineserver" --kill' EXIT
 # Wine's first start creates the prefix, which takes a while: done once here,
 # before the build runs the test executables to list their tests.
 scripts/wine-run.sh "$prefix" cmd /c exit 0

@@ -59,9 +59,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     fi
     kill -0 "$pid" || { echo "FAILED: the program ended" >&2; exit 1; }
     class=$(xprop -id "$(head -n 1 "$2/windows")" WM_CLASS)
+    icon=$(xprop -id "$(head -n 1 "$2/windows")" _NET_WM_ICON | head -n 1)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     grep -q "\"$3\"" <<<"$class" ||
         { echo "FAILED: the window has $class, the desktop entry expects \"$3\"" >&2; exit 1; }
+    # The taskbar shows the icon the window carries.
+    grep -q "Icon (" <<<"$icon" || { echo "FAILED: the window carries no icon: $icon" >&2; exit 1; }
 ' show-window "$root/usr/bin/$program" "$scratch" "$wm_class"
 echo "The installed program showed its window."
