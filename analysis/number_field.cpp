@@ -10,43 +10,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Checks the grammar by hand: from_chars alone would also take "inf", "nan"
-// and a prefix of "12kg".
-bool IsNumberSyntax(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    std::size_t digits = 0;
-    bool period = false;
-    for (; i < text.size(); ++i) {
-        if (IsDigit(text[i])) {
-            ++digits;
-        } else if (text[i] == '.' && !period) {
-            period = true;
-        } else {
-            break;
-        }
-    }
-    if (digits == 0) {
-        return false;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        const std::size_t exponentStart = i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-        }
-        if (i == exponentStart) {
-            return false;
-        }
-    }
-    return i == text.size();
-}
-
 // from_chars reports both overflow and underflow as out of range; tells them
 // apart by the decimal order of magnitude, which for an out-of-range value is
 // either above 300 or below -300.
@@ -86,22 +49,24 @@ bool IsTooLarge(std::string_view text) {
 }  // namespace
 
 std::optional<double> ParseNumberField(std::string_view field) {
-    if (!IsNumberSyntax(field)) {
+    // from_chars reads this grammar but for a leading "+", which it refuses,
+    // and "inf", "nan" and the like, which it takes: after the sign, a digit
+    // or a period must come.
+    const std::size_t sign = !field.empty() && (field[0] == '+' || field[0] == '-') ? 1 : 0;
+    if (sign == field.size() || !(IsDigit(field[sign]) || field[sign] == '.')) {
         return std::nullopt;
     }
-    const bool negative = field[0] == '-';
-    // from_chars takes no leading "+".
     const std::string_view digits = field[0] == '+' ? field.substr(1) : field;
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
     if (error == std::errc::result_out_of_range) {
         if (IsTooLarge(field)) {
             return std::nullopt;
         }
-        return negative ? -0.0 : 0.0;
-    }
-    if (error != std::errc{} || end != digits.data() + digits.size()) {
-        return std::nullopt;
+        return field[0] == '-' ? -0.0 : 0.0;
     }
     return value;
 }

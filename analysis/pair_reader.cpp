@@ -134,10 +134,6 @@ void PairReader::Close() {
     atLineStart_ = true;
 }
 
-bool PairReader::IsOpen() const {
-    return file_ != nullptr;
-}
-
 bool PairReader::Refill() {
     position_ = length_ = 0;
     if (!file_ || readFailed_) {

@@ -29,7 +29,6 @@ class PairReader {
     bool AtEnd();
     // Does nothing when no file is open.
     void Close();
-    bool IsOpen() const;
 
   private:
     class File;

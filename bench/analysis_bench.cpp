@@ -29,7 +29,7 @@ void BM_ReadPairFile(benchmark::State& state) {
         reader.Open(DataFile(state.range(0)));
         reader.ReadText();
         reader.ReadText();
-        while (!reader.AtEnd() && reader.ReadNumber()) {
+        while (!reader.AtEnd() && reader.ReadNumber() && reader.ReadNumber()) {
         }
         reader.Close();
     }

@@ -155,7 +155,8 @@ def main():
         f"| {within(mb_per_s >= BUDGETS['reader'])} |",
     ]
     for records in (1, 1000, 32767):
-        table.append(f"| Input Data command without a window, {records:,} records "
+        table.append(f"| Input Data command without a window, {records:,} "
+                     f"record{'s' if records > 1 else ''} "
                      f"| {micro[f'BM_InputDataCommand/{records}_median']:.3f} ms |  |  |")
     table.append(f"| Results command without a window, 32,767 records "
                  f"| {micro['BM_ResultsCommand/32767_median'] * 1000:.1f} µs |  |  |")
