@@ -121,10 +121,9 @@ frmduvora::frmduvora(Options options)
         // The rows the command read, all at once; a file that failed part of
         // the way keeps those it gave.
         lvwResult->ShowAppendedRows();
-        // The list lays out its new rows only when idle and paints
-        // nothing until then, so the next frame would show the table empty
-        // and the rows one display frame (about 17 ms) later. Laid out and
-        // painted now, they show as soon as the command ends.
+        // Painted now rather than when idle, where the platform's list lets
+        // it: the Windows list view paints at once, while GTK's tree view
+        // still waits for its next frame.
         lvwResult->Update();
     });
     cmdResults->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdResults_Click(); });
