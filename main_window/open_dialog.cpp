@@ -2,6 +2,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/stockitem.h>
 #include <wx/tokenzr.h>
 
 #ifdef __WXGTK__
@@ -10,8 +11,7 @@
 
 namespace {
 
-// The title the platform's own Open dialogs carry. The Windows common dialog
-// names itself, in the user's language, when it is given no title.
+// The title the platform's own Open dialogs carry.
 wxString PlatformTitle() {
 #ifdef __WXGTK__
     // GTK's own translation of its "_Open" button, without the mnemonic:
@@ -24,7 +24,9 @@ wxString PlatformTitle() {
     title.Replace("_", "", false);
     return title;
 #else
-    return wxEmptyString;
+    // The common dialog's own title is "Open", but wxWidgets always sets a
+    // title, and an empty one leaves the title bar empty.
+    return wxGetStockLabel(wxID_OPEN, wxSTOCK_WITHOUT_ELLIPSIS);
 #endif
 }
 

@@ -169,6 +169,7 @@ HWND FindOpenDialog() {
 
 // What the dialog showed when it came up.
 struct DialogSeen {
+    std::wstring title;
     std::vector<std::wstring> fileTypes;
     int selectedType = -1;
     std::wstring fileName;
@@ -191,6 +192,8 @@ DialogSeen AnswerOpenDialog(const std::wstring& path, const std::function<void()
         }
         const HWND types = ::GetDlgItem(dialog, kFileTypeCombo);
         wchar_t text[MAX_PATH] = {};
+        ::GetWindowTextW(dialog, text, MAX_PATH);
+        seen.title = text;
         for (WPARAM k = 0; k < static_cast<WPARAM>(::SendMessageW(types, CB_GETCOUNT, 0, 0)); ++k) {
             ::SendMessageW(types, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(text));
             seen.fileTypes.emplace_back(text);
@@ -223,6 +226,7 @@ TEST_F(WindowOnWindows, OpenDialogOffersTextFilesFirstAndTheLastFileAgain) {
     EXPECT_EQ(first.fileTypes,
               (std::vector<std::wstring>{L"All Files (*.*)", L"Text Files (*.txt)"}));
     EXPECT_EQ(first.selectedType, 1);
+    EXPECT_EQ(first.title, L"Open");  // the common dialog's own, not one of ours
     ASSERT_EQ(Table()->GetItemCount(), 2);
     EXPECT_EQ(NativeRow(1)[1], FormatNumber(5));
 
