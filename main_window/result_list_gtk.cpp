@@ -45,11 +45,9 @@ gboolean OnQueryTooltip(GtkWidget* widget, gint x, gint y, gboolean keyboard, Gt
     if (!gtk_tree_view_get_tooltip_context(tree, &x, &y, keyboard, &model, &path, nullptr)) {
         return FALSE;
     }
+    // x and y are the bin window's now.
     GtkTreeViewColumn* column = nullptr;
-    int binX = 0;
-    int binY = 0;
-    gtk_tree_view_convert_widget_to_bin_window_coords(tree, x, y, &binX, &binY);
-    gtk_tree_view_get_path_at_pos(tree, binX, binY, nullptr, &column, nullptr, nullptr);
+    gtk_tree_view_get_path_at_pos(tree, x, y, nullptr, &column, nullptr, nullptr);
     const auto& list = *static_cast<const ResultList*>(data);
     gboolean shown = FALSE;
     for (unsigned index = 0; column != nullptr && index < list.GetColumnCount(); ++index) {
