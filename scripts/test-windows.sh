@@ -49,4 +49,4 @@ cmake --build --preset "$preset" -j 2
 # Now and then a Wine process fails to start or hangs on its way out after
 # its test has passed (seen about once in ten runs here): a test gets a
 # second try, and a real failure still fails both.
-ctest --preset "$preset" -j 2 --repeat until-pass:2
+ctest --preset "$preset" -j 2 --repeat until-pass:2 --output-on-failure
