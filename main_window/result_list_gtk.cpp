@@ -110,6 +110,11 @@ GtkWidget* ResultList::GetConnectWidget() {
 void ResultList::ShowAppendedRows() {
     if (ShownRows() != rows_.size()) {
         model_->ShowRows(rows_.size());
+        // wxWidgets redraws the rebuilt view and makes new headings clickable
+        // when next idle, which comes after GTK's frame has drawn the rows: a
+        // second layout and repaint of the whole table a frame later. Done
+        // now, they join the first frame.
+        OnInternalIdle();
     }
 }
 
