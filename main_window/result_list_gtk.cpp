@@ -74,6 +74,21 @@ gboolean OnQueryTooltip(GtkWidget* widget, gint x, gint y, gboolean keyboard, Gt
     return shown;
 }
 
+// One line of the table's font high: with every cell of a fixed size, GTK
+// lays out each shown number's text only to draw it, not once more to
+// measure it first. One pixel wide, the least GTK does not take for an empty
+// cell; whatever its width, the cell fills its column.
+void FixCellSize(GtkCellRenderer* cell, GtkWidget* tree) {
+    PangoFontMetrics* metrics =
+        pango_context_get_metrics(gtk_widget_get_pango_context(tree), nullptr, nullptr);
+    const int line = PANGO_PIXELS(pango_font_metrics_get_ascent(metrics) +
+                                  pango_font_metrics_get_descent(metrics));
+    pango_font_metrics_unref(metrics);
+    int padding = 0;
+    gtk_cell_renderer_get_padding(cell, nullptr, &padding);
+    gtk_cell_renderer_set_fixed_size(cell, 1, line + 2 * padding);
+}
+
 }  // namespace
 
 ResultList::ResultList(wxWindow* parent, const wxString& name)
@@ -92,6 +107,7 @@ void ResultList::InsertHeading(int index, const wxString& heading, int width) {
     auto* renderer = new wxDataViewTextRenderer("string", wxDATAVIEW_CELL_INERT);
     auto* column = new wxDataViewColumn(heading, renderer, static_cast<unsigned>(index), width,
                                         wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    FixCellSize(renderer->GetGtkHandle(), GtkGetTreeView());
     InsertColumn(static_cast<unsigned>(index), column);
     // A heading wider than its column is cut off; the whole of it shows on
     // hover.
@@ -110,6 +126,11 @@ GtkWidget* ResultList::GetConnectWidget() {
 void ResultList::ShowAppendedRows() {
     if (ShownRows() != rows_.size()) {
         model_->ShowRows(rows_.size());
+        // wxWidgets redraws the rebuilt view and makes new headings clickable
+        // when next idle, which comes after GTK's frame has drawn the rows: a
+        // second layout and repaint of the whole table a frame later. Done
+        // now, they join the first frame.
+        OnInternalIdle();
     }
 }
 
