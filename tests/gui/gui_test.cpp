@@ -346,12 +346,10 @@ TEST_F(Window, WithTheDefaultFontNoCaptionNumberOrReportLineIsClipped) {
 }
 
 TEST_F(Window, TheWholeWindowFitsTheWorkAreaOfItsDisplay) {
-    const wxRect workArea = wxDisplay(window_).GetClientArea();
-    EXPECT_TRUE(workArea.Contains(window_->GetScreenRect()))
-        << "window at " << window_->GetScreenRect().GetTopLeft().x << ","
-        << window_->GetScreenRect().GetTopLeft().y << " sized " << window_->GetSize().x << "x"
-        << window_->GetSize().y << " on a work area of " << workArea.width << "x"
-        << workArea.height;
+    const wxRect area = wxDisplay(window_).GetClientArea(), window = window_->GetScreenRect();
+    EXPECT_TRUE(area.Contains(window))
+        << window.x << "," << window.y << " " << window.width << "x" << window.height << " on "
+        << area.width << "x" << area.height;
 }
 
 TEST_F(Window, ShowsEveryRecordOfTheLargestFile) {
