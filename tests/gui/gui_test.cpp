@@ -24,6 +24,7 @@
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
+#include "layout.h"
 #include "main_window.h"
 #include "result_list.h"
 #include "test_files.h"
@@ -303,6 +304,16 @@ TEST_F(Window, AKeyboardUsersSession) {
     EXPECT_EQ(Shown(), Lines{});
     Keys(window_, 'e', wxMOD_ALT);
     EXPECT_EQ(endRequests_, 1);
+}
+
+// The layout grows with the default font, but no further than the screen
+// holds; the client area is 607 x 571 pixels at scale 1.
+TEST(LayoutScale, FollowsTheDefaultFontAndStopsAtTheScreen) {
+    EXPECT_DOUBLE_EQ(layout::FontScale(5.0, 11.0), 1.0);
+    EXPECT_DOUBLE_EQ(layout::FontScale(9.0, 13.0), 1.5);
+    EXPECT_DOUBLE_EQ(layout::FontScale(6.0, 26.0), 2.0);
+    EXPECT_DOUBLE_EQ(layout::FitScale({1224, 2000}, {10, 0}), 2.0);
+    EXPECT_DOUBLE_EQ(layout::FitScale({1366, 768}, {0, 54}), 714.0 / 571);
 }
 
 class LayoutAsDrawn : public Window {
