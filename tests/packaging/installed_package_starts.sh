@@ -2,8 +2,8 @@
 # Builds the .deb of a build tree and checks it with lintian, unpacks it into
 # a scratch root the way dpkg installs it, checks that it carries its licence
 # and that the desktop entry leads to files the package holds, then starts
-# the installed program on a virtual display of its own and waits for its
-# window.
+# the installed program on a virtual display of its own, waits for its
+# window and ends it with End.
 set -euo pipefail
 cpack=${1:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
 config=${2:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
@@ -58,10 +58,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         exit 1
     fi
     kill -0 "$pid" || { echo "FAILED: the program ended" >&2; exit 1; }
-    class=$(xprop -id "$(head -n 1 "$2/windows")" WM_CLASS)
-    icon=$(xprop -id "$(head -n 1 "$2/windows")" _NET_WM_ICON | head -n 1)
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    window=$(head -n 1 "$2/windows")
+    class=$(xprop -id "$window" WM_CLASS)
+    icon=$(xprop -id "$window" _NET_WM_ICON | head -n 1)
+    # End, as a keyboard user presses it, ends the program.
+    xdotool windowfocus --sync "$window" key alt+e
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "FAILED: the program still runs after End" >&2; kill "$pid"; exit 1
+    fi
     grep -q "\"$3\"" <<<"$class" ||
         { echo "FAILED: the window has $class, the desktop entry expects \"$3\"" >&2; exit 1; }
     # The taskbar shows the icon the window carries.
