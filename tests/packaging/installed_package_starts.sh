@@ -2,8 +2,8 @@
 # Builds the .deb of a build tree and checks it with lintian, unpacks it into
 # a scratch root the way dpkg installs it, checks that it carries its licence
 # and that the desktop entry leads to files the package holds, then starts
-# the installed program on a virtual display of its own, waits for its
-# window and ends it with End.
+# the installed program on a virtual display of its own, as
+# window_shows_and_ends.sh does.
 set -euo pipefail
 cpack=${1:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
 config=${2:?usage: installed_package_starts.sh CPACK CPackConfig.cmake}
@@ -43,33 +43,6 @@ for size in scalable/apps/$icon.svg 16x16/apps/$icon.png 48x48/apps/$icon.png 25
     [ -f "$root/usr/share/icons/hicolor/$size" ] || fail "icon $size missing from the package"
 done
 
-# The desktop groups the window under the menu entry by its WM_CLASS.
-wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
-
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
-# shellcheck disable=SC2016
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    "$1" >"$2/program.log" 2>&1 &
-    pid=$!
-    if ! timeout 60 xdotool search --sync --onlyvisible --name "^Duvora\$" >"$2/windows"; then
-        echo "FAILED: no window named Duvora appeared" >&2
-        cat "$2/program.log" >&2
-        kill "$pid" 2>/dev/null
-        exit 1
-    fi
-    kill -0 "$pid" || { echo "FAILED: the program ended" >&2; exit 1; }
-    window=$(head -n 1 "$2/windows")
-    class=$(xprop -id "$window" WM_CLASS)
-    icon=$(xprop -id "$window" _NET_WM_ICON | head -n 1)
-    # End, as a keyboard user presses it, ends the program.
-    xdotool windowfocus --sync "$window" key alt+e
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.2; done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "FAILED: the program still runs after End" >&2; kill "$pid"; exit 1
-    fi
-    grep -q "\"$3\"" <<<"$class" ||
-        { echo "FAILED: the window has $class, the desktop entry expects \"$3\"" >&2; exit 1; }
-    # The taskbar shows the icon the window carries.
-    grep -q "Icon (" <<<"$icon" || { echo "FAILED: the window carries no icon: $icon" >&2; exit 1; }
-' show-window "$root/usr/bin/$program" "$scratch" "$wm_class"
-echo "The installed program showed its window."
+xvfb-run -a -s "-screen 0 1280x1024x24" "$(dirname "$0")/window_shows_and_ends.sh" \
+    "$(sed -n 's/^StartupWMClass=//p' "$entry")" "$root/usr/bin/$program"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Unpacks the Windows zip as a user would, starts duvora.exe under Wine on the
-# current display and waits for its window; then presses End (Alt+E) and
-# expects the program to end.
+# current display as window_shows_and_ends.sh does.
 # Usage: packaged_exe_starts.sh ZIP WINE_RUN PREFIX
 set -euo pipefail
 zip=$(realpath "${1:?usage: packaged_exe_starts.sh ZIP WINE_RUN PREFIX}")
@@ -9,12 +8,7 @@ wine_run=${2:?}
 prefix=${3:?}
 
 work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 
 (cd "$work" && cmake -E tar xf "$zip")
 for file in duvora.exe LICENSE.txt README.txt; do
@@ -28,29 +22,4 @@ extra=$(x86_64-w64-mingw32-objdump -p "$work/duvora.exe" | sed -n 's/^\s*DLL Nam
 [ -z "$extra" ] || { echo "duvora.exe needs DLLs that Windows lacks: $extra"; exit 1; }
 grep -q "Microsoft.Windows.Common-Controls" "$work/duvora.exe" || { echo "duvora.exe has no manifest"; exit 1; }
 
-"$wine_run" "$prefix" "$work/duvora.exe" &
-pid=$!
-
-window=
-for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Duvora$' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || { echo "duvora.exe ended before its window showed"; exit 1; }
-    sleep 0.2
-done
-[ -n "$window" ] || { echo "No window named Duvora showed within a minute"; exit 1; }
-echo "The window shows: $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
-
-xdotool windowfocus --sync "$window"
-xdotool key alt+e
-for _ in $(seq 100); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" || { echo "duvora.exe ended with a failure"; exit 1; }
-        pid=
-        echo "End closed the program"
-        exit 0
-    fi
-    sleep 0.2
-done
-echo "The program was still running 20 s after End"
-exit 1
+"$(dirname "$0")/window_shows_and_ends.sh" "" "$wine_run" "$prefix" "$work/duvora.exe"
