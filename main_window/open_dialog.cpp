@@ -100,16 +100,31 @@ wxString ChosenPath(const wxFileDialog& dialog) {
     return path;
 }
 
+OpenDialog::OpenDialog(wxWindow* parent) : parent_(parent) {}
+
+// Out of line, where wxFileDialog is complete.
+OpenDialog::~OpenDialog() = default;
+
 const wxString& OpenDialog::ShowOpen(const wxString& filter, int filterIndex) {
-    wxFileDialog dialog(parent_, PlatformTitle(), wxEmptyString, wxEmptyString,
-                        PlatformFilter(filter), wxFD_OPEN, wxDefaultPosition, wxDefaultSize,
-                        "CommonDialog1");
+    const wxString platformFilter = PlatformFilter(filter);
+    if (!dialog_) {
+        dialog_ = std::make_unique<wxFileDialog>(parent_, PlatformTitle(), wxEmptyString,
+                                                 wxEmptyString, platformFilter, wxFD_OPEN,
+                                                 wxDefaultPosition, wxDefaultSize, "CommonDialog1");
+    } else if (dialog_->GetWildcard() != platformFilter) {
+        dialog_->SetWildcard(platformFilter);
+    }
+    wxFileDialog& dialog = *dialog_;
     dialog.SetFilterIndex(filterIndex);
     if (!fileName_.empty()) {
         dialog.SetPath(fileName_);
     }
     if (dialog.ShowModal() == wxID_OK) {
         fileName_ = ChosenPath(dialog);
+    } else if (fileName_.empty()) {
+        // Until a file is chosen, each showing starts afresh in the working
+        // folder rather than wherever the cancelled one was left.
+        dialog_.reset();
     }
     return fileName_;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <wx/string.h>
 
 class wxFileDialog;
@@ -10,7 +12,8 @@ class wxWindow;
 // it was.
 class OpenDialog {
   public:
-    explicit OpenDialog(wxWindow* parent) : parent_(parent) {}
+    explicit OpenDialog(wxWindow* parent);
+    ~OpenDialog();
     OpenDialog(const OpenDialog&) = delete;
     OpenDialog& operator=(const OpenDialog&) = delete;
 
@@ -24,6 +27,10 @@ class OpenDialog {
   private:
     wxWindow* parent_;
     wxString fileName_;
+    // Kept from one use to the next once a file was chosen: GTK takes
+    // milliseconds to tear its file chooser down, and the table's rows would
+    // wait for that each time.
+    std::unique_ptr<wxFileDialog> dialog_;
 };
 
 // The filter list with its patterns made to mean what they mean in a Windows
