@@ -72,7 +72,7 @@ gboolean NoteDrawn(GtkWidget*, cairo_t*, gpointer end) {
 }
 #endif
 
-// Answers the Open dialog with the file, noting when.
+// Answers the Open dialog with the file, noting when, and any message box with OK.
 class AnswerOpen : public wxModalDialogHook {
   public:
     wxString path;
@@ -80,7 +80,11 @@ class AnswerOpen : public wxModalDialogHook {
 
   protected:
     int Enter(wxDialog* dialog) override {
-        static_cast<wxFileDialog*>(dialog)->SetPath(path);
+        auto* open = dynamic_cast<wxFileDialog*>(dialog);
+        if (open == nullptr) {
+            return wxID_OK;  // the message box of Results with fewer than two records
+        }
+        open->SetPath(path);
         closed = Clock::now();
         return wxID_OK;
     }
