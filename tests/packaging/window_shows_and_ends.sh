@@ -26,7 +26,10 @@ done
 class=$(xprop -id "$window" WM_CLASS)
 [ -z "$wm_class" ] || grep -q "\"$wm_class\"" <<<"$class" ||
     fail "the window has $class, the desktop entry expects \"$wm_class\""
-xprop -id "$window" _NET_WM_ICON | grep -q "Icon (" || fail "the window carries no icon"
+# Read whole first: grep -q would stop reading the icons' pictures part way,
+# and xprop's broken pipe would then fail the check.
+icons=$(xprop -id "$window" _NET_WM_ICON)
+grep -q "Icon (" <<<"$icons" || fail "the window carries no icon"
 
 xdotool windowfocus --sync "$window" key alt+e
 for _ in $(seq 100); do
