@@ -107,12 +107,10 @@ OpenDialog::~OpenDialog() = default;
 
 const wxString& OpenDialog::ShowOpen(const wxString& filter, int filterIndex) {
     const wxString platformFilter = PlatformFilter(filter);
-    if (!dialog_) {
+    if (!dialog_ || dialog_->GetWildcard() != platformFilter) {
         dialog_ = std::make_unique<wxFileDialog>(parent_, PlatformTitle(), wxEmptyString,
                                                  wxEmptyString, platformFilter, wxFD_OPEN,
                                                  wxDefaultPosition, wxDefaultSize, "CommonDialog1");
-    } else if (dialog_->GetWildcard() != platformFilter) {
-        dialog_->SetWildcard(platformFilter);
     }
     wxFileDialog& dialog = *dialog_;
     dialog.SetFilterIndex(filterIndex);
