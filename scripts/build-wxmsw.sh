@@ -33,6 +33,8 @@ options=(
     --enable-menus --enable-menubar
     # The native list control needs these.
     --enable-tooltips
+    # Files dropped on the window, and the table copied.
+    --enable-dnd --enable-clipboard
     # The file dialog needs these.
     --enable-treectrl --enable-checkbox --enable-radiobtn --enable-choice
 )
