@@ -121,13 +121,6 @@ frmduvora::frmduvora(Options options)
         // The rows the command read, all at once; a file that failed part of
         // the way keeps those it gave.
         lvwResult->ShowAppendedRows();
-#ifndef __WXGTK__
-        // Painted now rather than when idle: the Windows list view paints at
-        // once. GTK's tree view waits for its next frame whatever is asked,
-        // and painting the window before then waits on the X server only to
-        // draw it once more without the new rows.
-        lvwResult->Update();
-#endif
     });
     cmdResults->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdResults_Click(); });
     cmdClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdClear_Click(); });

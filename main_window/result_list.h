@@ -48,15 +48,13 @@ class ResultList : public NativeList {
     wxString CellText(std::size_t row, std::size_t column) const;
 
   private:
-#ifdef __WXGTK__
-    // The label just before the list names this widget for screen readers:
-    // the table inside the scrolled frame, not the frame.
-    GtkWidget* GetConnectWidget() override;
-#endif
     void RefreshRow(std::size_t row);
 
     std::vector<std::vector<double>> rows_;
 #ifdef __WXGTK__
+    // The label just before the list names this widget for screen readers:
+    // the table inside the scrolled frame, not the frame.
+    GtkWidget* GetConnectWidget() override;
     class Model;
     wxObjectDataPtr<Model> model_;
 #else

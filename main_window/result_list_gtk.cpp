@@ -129,7 +129,8 @@ void ResultList::ShowAppendedRows() {
         // wxWidgets redraws the rebuilt view and makes new headings clickable
         // when next idle, which comes after GTK's frame has drawn the rows: a
         // second layout and repaint of the whole table a frame later. Done
-        // now, they join the first frame.
+        // now, they join the first frame. Update() is not called: it would
+        // paint before GTK has laid the new rows out, then paint again.
         OnInternalIdle();
     }
 }

@@ -1,0 +1,60 @@
+// The table on Windows: the native list view in report view, virtual, so
+// that it asks for each cell's text only as it shows it.
+
+#include "result_list.h"
+
+ResultList::ResultList(wxWindow* parent, const wxString& name)
+    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL, wxDefaultValidator, name) {}
+
+void ResultList::InsertHeading(int index, const wxString& heading, int width) {
+    InsertColumn(index, heading, wxLIST_FORMAT_LEFT, width);
+}
+
+void ResultList::RemoveAllHeadings() {
+    DeleteAllColumns();
+}
+
+void ResultList::ShowAppendedRows() {
+    if (ShownRows() != rows_.size()) {
+        SetItemCount(static_cast<long>(rows_.size()));
+        // Painted now rather than when idle, as the native list view paints
+        // after any change of its own.
+        Update();
+    }
+}
+
+void ResultList::RemoveAllRows() {
+    rows_.clear();
+    DeleteAllItems();
+}
+
+int ResultList::HeadingCount() const {
+    return GetColumnCount();
+}
+
+wxString ResultList::Heading(int index) const {
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    GetColumn(index, heading);
+    return heading.GetText();
+}
+
+int ResultList::HeadingWidth(int index) const {
+    return GetColumnWidth(index);
+}
+
+std::size_t ResultList::ShownRows() const {
+    return static_cast<std::size_t>(GetItemCount());
+}
+
+void ResultList::RefreshRow(std::size_t row) {
+    RefreshItem(static_cast<long>(row));
+}
+
+wxString ResultList::OnGetItemText(long item, long column) const {
+    if (item < 0 || column < 0) {
+        return {};
+    }
+    return CellText(static_cast<std::size_t>(item), static_cast<std::size_t>(column));
+}
