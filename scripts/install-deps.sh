@@ -66,11 +66,38 @@ else
     exit 1
 fi
 
+# Another package manager (on Ubuntu, unattended upgrades after boot) may hold
+# apt's locks for minutes: say so and wait, up to DUVORA_APT_LOCK_WAIT seconds
+# in all. The first try does not wait, so that the wait is announced; then
+# apt-get waits for dpkg's locks itself, but not for the package lists' lock
+# that `apt-get update` takes, nor for the download directory's: those are
+# tried again here.
+lock_wait=${DUVORA_APT_LOCK_WAIT:-600}
+deadline=$((SECONDS + lock_wait))
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+apt_get() {
+    local status timeout=0
+    while true; do
+        status=0
+        "${sudo[@]}" apt-get -qq -o DPkg::Lock::Timeout=$timeout "$@" 2>"$errors" || status=$?
+        if [ $status -eq 0 ] || [ $SECONDS -ge $deadline ] || ! grep -q 'Could not get lock' "$errors"; then
+            break
+        fi
+        [ "$timeout" -gt 0 ] ||
+            echo "Waiting up to $lock_wait s for another package manager: $(grep -m1 -o 'Could not get lock.*' "$errors")"
+        sleep 2
+        timeout=$((deadline > SECONDS ? deadline - SECONDS : 1))
+    done
+    cat "$errors" >&2
+    return $status
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt_get update
+    apt_get install -y --no-install-recommends "${missing[@]}"
 fi
 if $need_german; then
     echo "Generating the locale de_DE.UTF-8"
