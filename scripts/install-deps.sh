@@ -17,7 +17,7 @@
 #          fetches wxWidgets' sources, and for the window under Wine a virtual
 #          X server, Wine's fonts and xdotool
 #   screenshot-windows  the image tools of scripts/screenshot-windows.sh
-#   icons  the SVG renderer for scripts/render-icons.sh
+#   icons  the SVG renderer and the .ico writer for scripts/render-icons.sh
 set -euo pipefail
 
 packages=()
@@ -32,7 +32,7 @@ for purpose in "$@"; do
         windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
                             apt xz-utils xvfb fonts-wine xdotool) ;;
         screenshot-windows) packages+=(netpbm) ;;
-        icons) packages+=(librsvg2-bin) ;;
+        icons) packages+=(librsvg2-bin icoutils) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
 done

@@ -16,28 +16,18 @@ for size in "${sizes[@]}"; do
     rsvg-convert -w "$size" -h "$size" "$svg" -o "$(png "$size")"
 done
 
-le16() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 255)))"; }
-le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
+# .ico with the PNG files stored as they stand (Windows Vista on).
+ico_pngs=()
+for size in 16 24 32 48 64 256; do ico_pngs+=(--raw="$(png "$size")"); done
+icotool -c -o packaging/windows/duvora.ico "${ico_pngs[@]}"
+
 be32() { printf "\\x$(printf %02x $(($1 >> 24 & 255)))\\x$(printf %02x $(($1 >> 16 & 255)))"
          printf "\\x$(printf %02x $(($1 >> 8 & 255)))\\x$(printf %02x $(($1 & 255)))"; }
 
-# .ico with PNG-compressed images (Windows Vista on): a directory of entries,
-# then the PNG files as they stand. A width of 0 stands for 256.
-ico_sizes=(16 24 32 48 64 256)
-{
-    le16 0; le16 1; le16 ${#ico_sizes[@]}
-    offset=$((6 + 16 * ${#ico_sizes[@]}))
-    for size in "${ico_sizes[@]}"; do
-        bytes=$(stat -c %s "$(png "$size")")
-        printf "\\x$(printf %02x $((size & 255)))\\x$(printf %02x $((size & 255)))\\x00\\x00"
-        le16 1; le16 32; le32 "$bytes"; le32 "$offset"
-        offset=$((offset + bytes))
-    done
-    for size in "${ico_sizes[@]}"; do cat "$(png "$size")"; done
-} >packaging/windows/duvora.ico
-
 # .icns: "icns" and the total length, then per image a type code, its length
-# with the 8-byte header, and the PNG.
+# with the 8-byte header, and the PNG. png2icns is no help: it refuses 64x64,
+# stores 16 to 128 pixels in the older RLE types and 256 and 512 as JPEG 2000,
+# three times the size.
 icns_types=(icp4:16 icp5:32 icp6:64 ic07:128 ic08:256 ic09:512)
 body=$(mktemp)
 trap 'rm -f "$body"' EXIT
