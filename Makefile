@@ -25,14 +25,12 @@ test: deps-build deps-test deps-fuzz build
 	$(MAKE) --no-print-directory sanitizer-test fuzz-smoke
 
 # The suite again with AddressSanitizer and UBSan (tests/lsan.supp).
-sanitizer-test: deps-build deps-test
-	@[ -f build/asan/CMakeCache.txt ] || cmake --preset asan
+sanitizer-test: deps-build deps-test build/asan/CMakeCache.txt
 	cmake --build --preset asan -j 2
 	scripts/run-tests.sh build/asan
 
 # The libFuzzer targets (fuzz/); their tests replay the corpus and fuzz briefly.
-fuzz-build: deps-fuzz
-	@[ -f build/fuzz/CMakeCache.txt ] || cmake --preset fuzz
+fuzz-build: deps-fuzz build/fuzz/CMakeCache.txt
 	cmake --build --preset fuzz -j 2
 
 fuzz-smoke: fuzz-build
@@ -47,8 +45,7 @@ fuzz-run-%: fuzz-build
 # virtual X server, Python and R on the same files; prints one table.
 # BENCH_ARGS=--quick takes fewer samples; --markdown FILE writes it as well.
 .PHONY: bench deps-bench
-bench: deps-build deps-test deps-bench
-	@[ -f build/release/CMakeCache.txt ] || cmake --preset release
+bench: deps-build deps-test deps-bench build/release/CMakeCache.txt
 	cmake --build --preset release -j 2
 	scripts/run-bench.sh build/release $(BENCH_ARGS)
 
@@ -58,8 +55,7 @@ deps-bench:
 # `make soak`: a thousand rounds of Input Data, Results and Clear on the real
 # window (under Xvfb when no display is set); fails if the program grows.
 .PHONY: soak
-soak: deps-build deps-test
-	@[ -f build/release/CMakeCache.txt ] || cmake --preset release
+soak: deps-build deps-test build/release/CMakeCache.txt
 	cmake --build --preset release -j 2 --target window_bench
 	scripts/run-bench.sh build/release --soak
 
@@ -74,8 +70,7 @@ package: deps-build deps-package package-build
 	cd build/package && cpack -G DEB
 	@ls build/package/*.deb
 
-package-build:
-	@[ -f build/package/CMakeCache.txt ] || cmake --preset package
+package-build: build/package/CMakeCache.txt
 	cmake --build --preset package -j 2
 
 # The program and its tests cross-compiled for Windows with mingw-w64 against
@@ -91,8 +86,14 @@ package-windows: deps-windows
 build: configure
 	cmake --build --preset $(PRESET) -j 2
 
-configure:
-	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake --preset $(PRESET)
+configure: $(BUILD_DIR)/CMakeCache.txt
+
+# A build directory is configured once, from its preset (CMake keeps it up to
+# date from then on), and after the packages it looks for, also under make -j.
+build/%/CMakeCache.txt:
+	cmake --preset $*
+build/asan/CMakeCache.txt build/release/CMakeCache.txt: | deps-build deps-test
+build/fuzz/CMakeCache.txt: | deps-fuzz
 
 deps-build:
 	scripts/install-deps.sh build
