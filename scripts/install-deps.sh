@@ -67,30 +67,26 @@ else
 fi
 
 # Another package manager (on Ubuntu, unattended upgrades after boot) may hold
-# apt's locks for minutes: say so and wait, up to DUVORA_APT_LOCK_WAIT seconds
-# in all. The first try does not wait, so that the wait is announced; then
-# apt-get waits for dpkg's locks itself, but not for the package lists' lock
-# that `apt-get update` takes, nor for the download directory's: those are
-# tried again here.
-lock_wait=${DUVORA_APT_LOCK_WAIT:-600}
-deadline=$((SECONDS + lock_wait))
+# apt's locks for minutes: say so, and wait up to DUVORA_APT_LOCK_WAIT seconds
+# in all. apt-get waits for dpkg's locks itself (after a first try that does
+# not, so that the wait is announced), but not for the package lists' lock of
+# `apt-get update` or the download directory's: those are tried again here.
+deadline=$((SECONDS + ${DUVORA_APT_LOCK_WAIT:-600}))
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 apt_get() {
-    local status timeout=0
-    while true; do
-        status=0
-        "${sudo[@]}" apt-get -qq -o DPkg::Lock::Timeout=$timeout "$@" 2>"$errors" || status=$?
-        if [ $status -eq 0 ] || [ $SECONDS -ge $deadline ] || ! grep -q 'Could not get lock' "$errors"; then
-            break
+    local lock_timeout=0
+    until "${sudo[@]}" apt-get -qq -o DPkg::Lock::Timeout=$lock_timeout "$@" 2>"$errors"; do
+        if [ $SECONDS -ge $deadline ] || ! grep -q 'Could not get lock' "$errors"; then
+            cat "$errors" >&2
+            return 1
         fi
-        [ "$timeout" -gt 0 ] ||
-            echo "Waiting up to $lock_wait s for another package manager: $(grep -m1 -o 'Could not get lock.*' "$errors")"
+        [ $lock_timeout -gt 0 ] || echo "Waiting up to $((deadline - SECONDS)) s for another package manager:" \
+            "$(grep -m1 -o 'Could not get lock.*' "$errors")"
         sleep 2
-        timeout=$((deadline > SECONDS ? deadline - SECONDS : 1))
+        lock_timeout=$((deadline > SECONDS ? deadline - SECONDS : 1))
     done
     cat "$errors" >&2
-    return $status
 }
 
 if [ ${#missing[@]} -gt 0 ]; then
