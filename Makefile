@@ -88,8 +88,7 @@ build: configure
 
 configure: $(BUILD_DIR)/CMakeCache.txt
 
-# A build directory is configured once, from its preset (CMake keeps it up to
-# date from then on), and after the packages it looks for, also under make -j.
+# Any build directory: once from its preset, after the packages it looks for.
 build/%/CMakeCache.txt:
 	cmake --preset $*
 build/asan/CMakeCache.txt build/release/CMakeCache.txt: | deps-build deps-test
