@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows screenshot-windows
 
-zip=$(scripts/package-windows.sh)
+make --no-print-directory package-windows >&2
+zip=build/mingw-package/duvora-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/mingw-package/CMakeCache.txt)-windows-x64.zip
 prefix=$PWD/build/mingw/wine
 work=$(mktemp -d)
 export WINEPREFIX=$prefix
