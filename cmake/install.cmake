@@ -2,25 +2,18 @@
 # needs to list it in its menus and software centre.
 include(GNUInstallDirs)
 
-# On Windows the program sits at the top of its folder, in the zip as under
-# Program Files.
 if(WIN32)
+    # The program at the top of its folder, in the zip as under Program Files,
+    # beside its licence and README with the line ends Notepad shows whole.
     set(CMAKE_INSTALL_BINDIR .)
+    configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+    configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES "${PROJECT_BINARY_DIR}/LICENSE.txt" "${PROJECT_BINARY_DIR}/README.txt" DESTINATION .)
 endif()
 if(TARGET duvora)
     install(TARGETS duvora
         RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"
         BUNDLE DESTINATION .)
-endif()
-
-if(WIN32)
-    # Windows opens .txt files with a double click and shows them whole only
-    # with its own line ends; it has no program for LICENSE.
-    configure_file("${PROJECT_SOURCE_DIR}/LICENSE" LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-    configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in" README.txt
-        @ONLY NEWLINE_STYLE CRLF)
-    install(FILES "${PROJECT_BINARY_DIR}/LICENSE.txt" "${PROJECT_BINARY_DIR}/README.txt"
-        DESTINATION .)
 endif()
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")

@@ -14,9 +14,8 @@
 #          preprocesses with and the Windows headers, to check the Windows
 #          resources
 #   windows  the mingw-w64 cross compiler, Wine, GoogleTest's sources, what
-#          fetches wxWidgets' sources, for the window under Wine a virtual
-#          X server, Wine's fonts and xdotool, and what builds and unpacks
-#          the Windows installer (wixl, msitools)
+#          fetches wxWidgets' sources, wixl and msitools for the installer,
+#          and for the window under Wine a virtual X server, Wine's fonts, xdotool
 #   screenshot-windows  the image tools of scripts/screenshot-windows.sh
 #   icons  the SVG renderer for scripts/render-icons.sh
 set -euo pipefail

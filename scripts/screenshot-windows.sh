@@ -7,8 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows screenshot-windows
 
-make --no-print-directory package-windows >&2
-zip=build/mingw-package/duvora-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/mingw-package/CMakeCache.txt)-windows-x64.zip
+zip=$(make --no-print-directory package-windows | tee /dev/stderr | sed -n 's/^CPack: - package: \(.*\.zip\) generated\.$/\1/p')
 prefix=$PWD/build/mingw/wine
 work=$(mktemp -d)
 export WINEPREFIX=$prefix

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Cross-compiles Duvora and its tests for Windows with mingw-w64 against the
-# cached static wxMSW (scripts/build-wxmsw.sh), and runs the tests, those of
-# the zip and installer of `make package-windows` too, under Wine on a
-# virtual X display and in a Wine prefix of their own.
-# Usage: test-windows.sh BUILD_DIR PRESET
+# cached static wxMSW (scripts/build-wxmsw.sh), and runs them, with those of
+# `make package-windows`'s zip and installer, under Wine on a virtual X
+# display and in a Wine prefix of their own. Usage: test-windows.sh BUILD_DIR PRESET
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:?usage: test-windows.sh BUILD_DIR PRESET}
