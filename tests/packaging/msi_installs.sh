@@ -34,7 +34,8 @@ shortcuts() { find "$prefix/drive_c" -path '*/Start Menu/Programs/*' -iname 'duv
 msiextract -C "$work" "$msi" >/dev/null
 (cd "$work/Duvora" && wixl --arch x64 -o "$work/older.msi" -D Name=Duvora -D Version=0.0.1 \
     -D Publisher=Older "$wxs")
-wine msiexec /i "$(windows_path "$work/older.msi")" /qn || fail "the older version did not install"
+wine msiexec /i "$(windows_path "$work/older.msi")" /qn && [ -f "$folder/duvora.exe" ] ||
+    fail "the older version did not install"
 wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec could not install $msi"
 
 [ -f "$folder/duvora.exe" ] || fail "no duvora.exe under Program Files\\Duvora"
@@ -61,10 +62,10 @@ grep -qE '^\s+\.csv\s' <<<"$(wine reg query "$classes\\Applications\\duvora.exe\
 grep -q 'duvora.exe" "%1"' <<<"$(wine reg query "$classes\\Applications\\duvora.exe\\shell\\open\\command")" ||
     fail "Open with does not pass the file to duvora.exe"
 for type in .csv .txt; do
-    progid=$(wine reg query "$classes\\$type\\OpenWithProgids" | awk 'NF { name = $1 } END { print name }')
-    grep -q 'duvora.exe" "%1"' <<<"$(wine reg query "$classes\\$progid\\shell\\open\\command")" ||
+    progid=$(wine reg query "$classes\\$type\\OpenWithProgids" | awk 'NF > 1 { name = $1 } END { print name }' || true)
+    grep -q 'duvora.exe" "%1"' <<<"$(wine reg query "$classes\\${progid:-none}\\shell\\open\\command" || true)" ||
         fail "$type has no Open with entry that starts Duvora"
-    ! wine reg query "$classes\\$type" /ve | grep -q "$progid" || fail "Duvora became $type's default"
+    ! grep -q "$progid" <<<"$(wine reg query "$classes\\$type" /ve)" || fail "Duvora became $type's default"
 done
 
 # The installed program, given a file as Open with gives it, shows its records.
@@ -78,7 +79,9 @@ for _ in $(seq 100); do
     sleep 0.3
 done
 [ "$shown" = "$expected" ] || fail "the table shows [$shown], the file holds [$expected]"
-xdotool search --onlyvisible --name '^Duvora$' windowfocus --sync key alt+e
+# End, pressed as a user would: sent to the window, its release would find
+# the window gone.
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Duvora$' | head -n 1)" key alt+e
 wait "$program_pid" || fail "the installed program ended with a failure"
 program_pid=
 
@@ -87,9 +90,10 @@ wine msiexec /x "$(windows_path "$msi")" /qn || fail "msiexec could not uninstal
 for key in "$arp" "$classes\\Applications\\duvora.exe" "$classes\\$progid"; do
     ! wine reg query "$key" >/dev/null 2>&1 || fail "$key is left after uninstall"
 done
-! wine reg query "$classes\\Installer\\Products" /s | grep -q Duvora || fail "the product is still registered"
+! grep -q Duvora <<<"$(wine reg query "$classes\\Installer\\Products" /s || true)" ||
+    fail "the product is still registered"
 for type in .csv .txt; do
-    ! wine reg query "$classes\\$type\\OpenWithProgids" 2>/dev/null | grep -q "$progid" ||
+    ! grep -q "$progid" <<<"$(wine reg query "$classes\\$type\\OpenWithProgids" 2>/dev/null || true)" ||
         fail "$type still offers Duvora"
 done
 echo "Installed over an older version, opened $(wc -l <<<"$expected") records, uninstalled whole."
