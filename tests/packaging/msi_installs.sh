@@ -1,99 +1,74 @@
 #!/usr/bin/env bash
-# Installs the Windows installer under Wine as IT would, silently, over an
+# Installs the Windows installer under Wine silently, as IT would, over an
 # older version built from the same files; checks what it put on the machine;
 # opens a data file with the installed program and reads its table; then
 # uninstalls it and checks that nothing of it is left.
 # Usage: msi_installs.sh MSI WXS WINE_RUN PREFIX LIST_VIEW_ROWS.exe DATA_FILE
 set -euo pipefail
-msi=$(realpath "${1:?usage: msi_installs.sh MSI WXS WINE_RUN PREFIX LIST_VIEW_ROWS.exe DATA_FILE}")
-wxs=$(realpath "$2")
-wine_run=$3 prefix=$4 list_view_rows=$5
-data=$(realpath "$6")
+msi=$(realpath "$1") wxs=$(realpath "$2") wine_run=$3 prefix=$4 list_view_rows=$5 data=$(realpath "$6")
 fail() { echo "FAILED: $*" >&2; exit 1; }
 wine() { "$wine_run" "$prefix" "$@" | tr -d '\r'; }
-windows_path() { echo "Z:${1//\//\\}"; }
-
+reg() { wine reg query "$@" 2>/dev/null || true; }
+msiexec() { wine msiexec "$1" "Z:${2//\//\\}" /qn; }
 work=$(mktemp -d)
-program_pid=
-cleanup() {
-    [ -z "$program_pid" ] || wine taskkill /f /im duvora.exe >/dev/null 2>&1 || true
-    wine msiexec /x "$(windows_path "$msi")" /qn >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap '{ wine taskkill /f /im duvora.exe; msiexec /x "$msi"; } >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 
 property() { msiinfo export "$msi" Property | tr -d '\r' | sed -n "s/^$1\t//p"; }
-product=$(property ProductCode) version=$(property ProductVersion)
-classes='HKLM\Software\Classes'
-arp="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
-folder=$prefix/drive_c/Program\ Files/Duvora
-icon=$prefix/drive_c/windows/Installer/$product/duvora.ico
+product=$(property ProductCode)
+classes='HKLM\Software\Classes' arp="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
+folder=$prefix/drive_c/Program\ Files/Duvora icon=$prefix/drive_c/windows/Installer/$product/duvora.ico
 shortcuts() { find "$prefix/drive_c" -path '*/Start Menu/Programs/*' -iname 'duvora*.lnk'; }
 
-# The older version: the same files, the same UpgradeCode.
 msiextract -C "$work" "$msi" >/dev/null
-(cd "$work/Duvora" && wixl --arch x64 -o "$work/older.msi" -D Name=Duvora -D Version=0.0.1 \
-    -D Publisher=Older "$wxs")
-wine msiexec /i "$(windows_path "$work/older.msi")" /qn && [ -f "$folder/duvora.exe" ] ||
-    fail "the older version did not install"
-wine msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec could not install $msi"
+(cd "$(dirname "$(find "$work" -name duvora.exe)")" && wixl --arch x64 -o "$work/older.msi" -D Name=Duvora -D Version=0.0.1 -D Publisher=Older "$wxs")
+msiexec /i "$work/older.msi" && [ -f "$folder/duvora.exe" ] || fail "the older version did not install"
+msiexec /i "$msi" || fail "msiexec could not install $msi"
 
-[ -f "$folder/duvora.exe" ] || fail "no duvora.exe under Program Files\\Duvora"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "expected one Start-menu shortcut, found: $(shortcuts)"
 # A shortcut holds its paths in both narrow and wide characters.
 shortcut=$(strings -a "$(shortcuts)"; strings -a -el "$(shortcuts)")
 grep -q 'Program Files\\Duvora\\duvora.exe' <<<"$shortcut" || fail "the shortcut does not start duvora.exe"
 grep -q "$product\\\\duvora.ico" <<<"$shortcut" && [ -f "$icon" ] || fail "the shortcut has no icon"
-
-# Apps & features: one entry, this version's, with its icon.
-entry=$(wine reg query "$arp")
-for value in "DisplayName.*Duvora" "DisplayVersion.*$version\$" "Publisher.*$(property Manufacturer)"; do
+# Apps & features: this version alone, with its name, publisher and icon.
+entry=$(reg "$arp")
+for value in "DisplayName.*Duvora" "DisplayVersion.*$(property ProductVersion)\$" "Publisher.*$(property Manufacturer)"; do
     grep -q "$value" <<<"$entry" || fail "Apps & features lacks $value: $entry"
 done
-products=$(wine reg query "$classes\\Installer\\Products" /s)
-[ "$(grep -c 'ProductName.*Duvora' <<<"$products")" -eq 1 ] ||
-    fail "the older version was not replaced: $products"
+products=$(reg "$classes\\Installer\\Products" /s)
+[ "$(grep -c 'ProductName.*Duvora' <<<"$products")" -eq 1 ] || fail "the older version was not replaced: $products"
 grep -q "ProductIcon.*$product.*duvora.ico" <<<"$products" || fail "Apps & features shows no icon"
 
-# Open with, for both types; never their default program.
-grep -qE '^\s+\.csv\s' <<<"$(wine reg query "$classes\\Applications\\duvora.exe\\SupportedTypes")" &&
-    grep -qE '^\s+\.txt\s' <<<"$(wine reg query "$classes\\Applications\\duvora.exe\\SupportedTypes")" ||
-    fail "Applications\\duvora.exe does not list .csv and .txt"
-grep -q 'duvora.exe" "%1"' <<<"$(wine reg query "$classes\\Applications\\duvora.exe\\shell\\open\\command")" ||
-    fail "Open with does not pass the file to duvora.exe"
+# Open with, for both types, passing the file; never their default program.
+app=$(reg "$classes\\Applications\\duvora.exe" /s)
+grep -qE '^\s+\.csv\s' <<<"$app" && grep -qE '^\s+\.txt\s' <<<"$app" && grep -q 'duvora.exe" "%1"' <<<"$app" ||
+    fail "Applications\\duvora.exe does not open .csv and .txt: $app"
 for type in .csv .txt; do
-    progid=$(wine reg query "$classes\\$type\\OpenWithProgids" | awk 'NF > 1 { name = $1 } END { print name }' || true)
-    grep -q 'duvora.exe" "%1"' <<<"$(wine reg query "$classes\\${progid:-none}\\shell\\open\\command" || true)" ||
+    progid=$(reg "$classes\\$type\\OpenWithProgids" | awk 'NF > 1 { name = $1 } END { print name }')
+    grep -q 'duvora.exe" "%1"' <<<"$(reg "$classes\\${progid:-none}\\shell\\open\\command")" ||
         fail "$type has no Open with entry that starts Duvora"
-    ! grep -q "$progid" <<<"$(wine reg query "$classes\\$type" /ve)" || fail "Duvora became $type's default"
+    ! grep -q "$progid" <<<"$(reg "$classes\\$type" /ve)" || fail "Duvora became $type's default"
 done
 
 # The installed program, given a file as Open with gives it, shows its records.
-"$wine_run" "$prefix" "C:\\Program Files\\Duvora\\duvora.exe" "$(windows_path "$data")" &
-program_pid=$!
+"$wine_run" "$prefix" "C:\\Program Files\\Duvora\\duvora.exe" "Z:${data//\//\\}" &
 expected=$(sed -n '2,$p' "$data" | tr -d '\r' | sed '/^$/d' | cut -d, -f1,2 | tr , '\t')
-shown=
 for _ in $(seq 100); do
-    shown=$(wine "$list_view_rows" | cut -f1,2 2>/dev/null || true)
+    shown=$(wine "$list_view_rows" | cut -f1,2 || true)
     [ "$shown" = "$expected" ] && break
     sleep 0.3
 done
 [ "$shown" = "$expected" ] || fail "the table shows [$shown], the file holds [$expected]"
-# End, pressed as a user would: sent to the window, its release would find
-# the window gone.
+# End, pressed as a user would: sent to the window, its release would find it gone.
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Duvora$' | head -n 1)" key alt+e
-wait "$program_pid" || fail "the installed program ended with a failure"
-program_pid=
+wait $! || fail "the installed program ended with a failure"
 
-wine msiexec /x "$(windows_path "$msi")" /qn || fail "msiexec could not uninstall"
+msiexec /x "$msi" || fail "msiexec could not uninstall"
 [ ! -e "$folder" ] && [ -z "$(shortcuts)" ] && [ ! -e "$icon" ] || fail "files are left after uninstall"
 for key in "$arp" "$classes\\Applications\\duvora.exe" "$classes\\$progid"; do
     ! wine reg query "$key" >/dev/null 2>&1 || fail "$key is left after uninstall"
 done
-! grep -q Duvora <<<"$(wine reg query "$classes\\Installer\\Products" /s || true)" ||
-    fail "the product is still registered"
+! grep -q Duvora <<<"$(reg "$classes\\Installer\\Products" /s)" || fail "the product is still registered"
 for type in .csv .txt; do
-    ! grep -q "$progid" <<<"$(wine reg query "$classes\\$type\\OpenWithProgids" 2>/dev/null || true)" ||
-        fail "$type still offers Duvora"
+    ! grep -q "$progid" <<<"$(reg "$classes\\$type\\OpenWithProgids")" || fail "$type still offers Duvora"
 done
 echo "Installed over an older version, opened $(wc -l <<<"$expected") records, uninstalled whole."
