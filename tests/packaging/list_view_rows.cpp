@@ -16,11 +16,9 @@ int main() {
         [](HWND child, LPARAM found) {
             wchar_t name[32]{};
             GetClassNameW(child, name, 32);
-            if (lstrcmpW(name, WC_LISTVIEWW) != 0) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
+            const bool isList = lstrcmpW(name, WC_LISTVIEWW) == 0;
+            *reinterpret_cast<HWND*>(found) = isList ? child : nullptr;
+            return isList ? FALSE : TRUE;
         },
         reinterpret_cast<LPARAM>(&list));
     DWORD pid = 0;
@@ -36,19 +34,16 @@ int main() {
     }
     item.pszText = reinterpret_cast<LPWSTR>(remote + sizeof item);
     item.cchTextMax = 255;
-    const auto rows = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
-    for (WPARAM row = 0; static_cast<LRESULT>(row) < rows; ++row) {
+    for (LRESULT row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
         for (item.iSubItem = 0; item.iSubItem < 3; ++item.iSubItem) {
-            char utf8[1024]{};
-            if (!WriteProcessMemory(process, remote, &item, sizeof item, nullptr) ||
-                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)) < 0 ||
-                !ReadProcessMemory(process, item.pszText, text, sizeof text, nullptr) ||
-                !WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr)) {
+            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(remote));
+            if (!ReadProcessMemory(process, item.pszText, text, sizeof text, nullptr)) {
                 return 1;
             }
-            std::printf(item.iSubItem == 0 ? "%s" : "\t%s", utf8);
+            std::printf(item.iSubItem == 0 ? "%ls" : "\t%ls", text);
         }
         std::printf("\n");
     }
-    return 0;
 }

@@ -12,29 +12,24 @@ reg() { wine reg query "$@" 2>/dev/null || true; }
 msiexec() { wine msiexec "$1" "Z:${2//\//\\}" /qn; }
 work=$(mktemp -d)
 trap '{ wine taskkill /f /im duvora.exe; msiexec /x "$msi"; } >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
-
 property() { msiinfo export "$msi" Property | tr -d '\r' | sed -n "s/^$1\t//p"; }
-product=$(property ProductCode)
-classes='HKLM\Software\Classes' arp="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
+product=$(property ProductCode) classes='HKLM\Software\Classes'
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 folder=$prefix/drive_c/Program\ Files/Duvora icon=$prefix/drive_c/windows/Installer/$product/duvora.ico
-shortcuts() { find "$prefix/drive_c" -path '*/Start Menu/Programs/*' -iname 'duvora*.lnk'; }
+shortcut() { find "$prefix/drive_c" -path '*/Start Menu/Programs/*' -iname 'duvora*.lnk'; }
 
 msiextract -C "$work" "$msi" >/dev/null
-(cd "$(dirname "$(find "$work" -name duvora.exe)")" && wixl --arch x64 -o "$work/older.msi" -D Name=Duvora -D Version=0.0.1 -D Publisher=Older "$wxs")
-msiexec /i "$work/older.msi" && [ -f "$folder/duvora.exe" ] || fail "the older version did not install"
+(cd "$(dirname "$(find "$work" -name duvora.exe)")" && wixl -a x64 -o "$work/old.msi" -D Name=Duvora -D Version=0.0.1 -D Publisher=Old "$wxs")
+msiexec /i "$work/old.msi" && [ -f "$folder/duvora.exe" ] || fail "the older version did not install"
 msiexec /i "$msi" || fail "msiexec could not install $msi"
 
-[ "$(shortcuts | wc -l)" -eq 1 ] || fail "expected one Start-menu shortcut, found: $(shortcuts)"
-# A shortcut holds its paths in both narrow and wide characters.
-shortcut=$(strings -a "$(shortcuts)"; strings -a -el "$(shortcuts)")
-grep -q 'Program Files\\Duvora\\duvora.exe' <<<"$shortcut" || fail "the shortcut does not start duvora.exe"
-grep -q "$product\\\\duvora.ico" <<<"$shortcut" && [ -f "$icon" ] || fail "the shortcut has no icon"
+# The shortcut holds its paths in both narrow and wide characters.
+grep -q 'Program Files\\Duvora\\duvora.exe' <<<"$(strings -a "$(shortcut)")" || fail "no shortcut starts duvora.exe"
+grep -q "$product\\\\duvora.ico" <<<"$(strings -a -el "$(shortcut)")" && [ -f "$icon" ] || fail "the shortcut has no icon"
 # Apps & features: this version alone, with its name, publisher and icon.
-entry=$(reg "$arp")
-for value in "DisplayName.*Duvora" "DisplayVersion.*$(property ProductVersion)\$" "Publisher.*$(property Manufacturer)"; do
-    grep -q "$value" <<<"$entry" || fail "Apps & features lacks $value: $entry"
-done
-products=$(reg "$classes\\Installer\\Products" /s)
+entry=$(reg "$uninstall\\$product") products=$(reg "$classes\\Installer\\Products" /s)
+[ "$(grep -cE "DisplayName.*Duvora$|DisplayVersion.*$(property ProductVersion)$|Publisher.*$(property Manufacturer)$" <<<"$entry")" -eq 3 ] ||
+    fail "Apps & features lacks the name, version or publisher: $entry"
 [ "$(grep -c 'ProductName.*Duvora' <<<"$products")" -eq 1 ] || fail "the older version was not replaced: $products"
 grep -q "ProductIcon.*$product.*duvora.ico" <<<"$products" || fail "Apps & features shows no icon"
 
@@ -63,12 +58,6 @@ xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Duvora$' | h
 wait $! || fail "the installed program ended with a failure"
 
 msiexec /x "$msi" || fail "msiexec could not uninstall"
-[ ! -e "$folder" ] && [ -z "$(shortcuts)" ] && [ ! -e "$icon" ] || fail "files are left after uninstall"
-for key in "$arp" "$classes\\Applications\\duvora.exe" "$classes\\$progid"; do
-    ! wine reg query "$key" >/dev/null 2>&1 || fail "$key is left after uninstall"
-done
-! grep -q Duvora <<<"$(reg "$classes\\Installer\\Products" /s)" || fail "the product is still registered"
-for type in .csv .txt; do
-    ! grep -q "$progid" <<<"$(reg "$classes\\$type\\OpenWithProgids")" || fail "$type still offers Duvora"
-done
+[ ! -e "$folder" ] && [ -z "$(shortcut)" ] && [ ! -e "$icon" ] || fail "files are left after uninstall"
+! grep -i duvora <<<"$(reg 'HKLM\Software' /s; reg 'HKCU\Software' /s)" || fail "the registry still names Duvora"
 echo "Installed over an older version, opened $(wc -l <<<"$expected") records, uninstalled whole."
