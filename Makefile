@@ -75,13 +75,17 @@ package-build: build/package/CMakeCache.txt
 
 # The program and its tests cross-compiled for Windows with mingw-w64 against
 # a static wxMSW (built once into ~/.cache/duvora), run under Wine on a
-# virtual display; the Windows zip is packed and started too.
-test-windows: deps-windows
+# virtual display; the Windows zip and installer are packed and tried too.
+test-windows: deps-windows package-windows
 	scripts/test-windows.sh build/mingw mingw
 
-# build/mingw-package/duvora-VERSION-windows-x64.zip: the portable duvora.exe.
+# build/mingw-package/duvora-VERSION-windows-x64.zip and .msi: the portable
+# duvora.exe and its installer, packed by CPack (cmake/package.cmake).
 package-windows: deps-windows
-	scripts/package-windows.sh
+	wx_prefix=$$(scripts/build-wxmsw.sh) && \
+		cmake --preset mingw-package -DDUVORA_WX_PREFIX="$$wx_prefix"
+	cmake --build --preset mingw-package -j 2 --target duvora
+	cd build/mingw-package && cpack
 
 build: configure
 	cmake --build --preset $(PRESET) -j 2

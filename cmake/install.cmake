@@ -2,6 +2,14 @@
 # needs to list it in its menus and software centre.
 include(GNUInstallDirs)
 
+if(WIN32)
+    # The program at the top of its folder, in the zip as under Program Files,
+    # beside its licence and README with the line ends Notepad shows whole.
+    set(CMAKE_INSTALL_BINDIR .)
+    configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+    configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES "${PROJECT_BINARY_DIR}/LICENSE.txt" "${PROJECT_BINARY_DIR}/README.txt" DESTINATION .)
+endif()
 if(TARGET duvora)
     install(TARGETS duvora
         RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"

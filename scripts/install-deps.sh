@@ -14,8 +14,8 @@
 #          preprocesses with and the Windows headers, to check the Windows
 #          resources
 #   windows  the mingw-w64 cross compiler, Wine, GoogleTest's sources, what
-#          fetches wxWidgets' sources, and for the window under Wine a virtual
-#          X server, Wine's fonts and xdotool
+#          fetches wxWidgets' sources, wixl and msitools for the installer,
+#          and for the window under Wine a virtual X server, Wine's fonts, xdotool
 #   screenshot-windows  the image tools of scripts/screenshot-windows.sh
 #   icons  the SVG renderer and the .ico writer for scripts/render-icons.sh
 set -euo pipefail
@@ -30,7 +30,7 @@ for purpose in "$@"; do
         package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
                             x11-utils gcc-mingw-w64-x86-64-posix) ;;
         windows) packages+=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
-                            apt xz-utils xvfb fonts-wine xdotool) ;;
+                            apt xz-utils xvfb fonts-wine xdotool wixl msitools) ;;
         screenshot-windows) packages+=(netpbm) ;;
         icons) packages+=(librsvg2-bin icoutils) ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;

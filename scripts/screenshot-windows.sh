@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows screenshot-windows
 
-zip=$(scripts/package-windows.sh)
+zip=$(make --no-print-directory package-windows | tee /dev/stderr | sed -n 's/^CPack: - package: \(.*\.zip\) generated\.$/\1/p')
 prefix=$PWD/build/mingw/wine
 work=$(mktemp -d)
 export WINEPREFIX=$prefix

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cross-compiles Duvora and its tests for Windows with mingw-w64 against the
-# cached static wxMSW (scripts/build-wxmsw.sh), packs the Windows zip, and
-# runs the tests under Wine on a virtual X display and in a Wine prefix of
-# their own. Usage: test-windows.sh BUILD_DIR PRESET
+# cached static wxMSW (scripts/build-wxmsw.sh), and runs them, with those of
+# `make package-windows`'s zip and installer, under Wine on a virtual X
+# display and in a Wine prefix of their own. Usage: test-windows.sh BUILD_DIR PRESET
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:?usage: test-windows.sh BUILD_DIR PRESET}
@@ -10,8 +10,7 @@ preset=${2:?usage: test-windows.sh BUILD_DIR PRESET}
 prefix=$PWD/$build_dir/wine
 
 wx_prefix=$(scripts/build-wxmsw.sh)
-zip=$(scripts/package-windows.sh)
-cmake --preset "$preset" -DDUVORA_WX_PREFIX="$wx_prefix" -DDUVORA_WINDOWS_ZIP="$zip"
+cmake --preset "$preset" -DDUVORA_WX_PREFIX="$wx_prefix" -DDUVORA_WINDOWS_PACKAGES="$PWD/build/mingw-package"
 
 # A display of our own, on a number Xvfb picks free, so that neither a
 # desktop's nor another run's windows meet ours.

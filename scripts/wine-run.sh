@@ -5,8 +5,9 @@ set -euo pipefail
 export WINEPREFIX=${1:?usage: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]}
 shift
 # Quiet but for failures to load a module, and no offers to download Mono or
-# Gecko, which nothing here uses.
-export WINEDEBUG=-all,err+module WINEDLLOVERRIDES="mscoree,mshtml="
+# Gecko, which nothing here uses. No menu entries or file types for the
+# user's own desktop either, as Wine makes for what an installer adds.
+export WINEDEBUG=-all,err+module WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 # A new prefix gets Wine's own fonts, which Wine does not find where Debian

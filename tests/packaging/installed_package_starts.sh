@@ -36,6 +36,14 @@ entry=$root/usr/share/applications/org.duvora.Duvora.desktop
 [ -f "$entry" ] || fail "no desktop entry in the package"
 [ -f "$root/usr/share/metainfo/org.duvora.Duvora.metainfo.xml" ] || fail "no metainfo in the package"
 
+# "Open with" for the types the entry declares, the file passed as %f, the
+# software centre told the same types; and no type's default program.
+types=$(sed -n 's/^MimeType=//p' "$entry" | tr ';' '\n' | sed '/^$/d' | sort)
+provided=$(sed -n 's:.*<mediatype>\(.*\)</mediatype>.*:\1:p' "$root"/usr/share/metainfo/*.xml | sort)
+[ -n "$types" ] && [ "$types" = "$provided" ] || fail "the metainfo provides [$provided], the desktop entry [$types]"
+grep -q '^Exec=[^ ]* %[fF]$' "$entry" || fail "the desktop entry does not pass the file: $(grep ^Exec= "$entry")"
+[ -z "$(find "$root" -name mimeapps.list -o -name defaults.list)" ] || fail "the package sets default programs"
+
 program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [ -x "$root/usr/bin/$program" ] || fail "the desktop entry runs '$program', which the package lacks"
 icon=$(sed -n 's/^Icon=//p' "$entry")
