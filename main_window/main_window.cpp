@@ -28,6 +28,7 @@
 
 #include "layout.h"
 #include "result_list.h"
+#include "table_copy.h"
 #include "test_controller.h"
 
 namespace {
@@ -167,6 +168,7 @@ void frmduvora::CreateControls() {
     lalInputdata = new wxStaticText(panel_, wxID_ANY, "Data:", wxDefaultPosition, wxDefaultSize, 0,
                                     "lalInputdata");
     lvwResult = new ResultList(panel_, "lvwResult");
+    EnableCopy(*lvwResult);
 }
 
 void frmduvora::PlaceControls() {

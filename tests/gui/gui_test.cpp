@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -252,6 +254,52 @@ TEST_F(Window, AKeyboardUsersSession) {
     EXPECT_EQ(Shown(), Lines{});
     Key(window_, 'e', wxMOD_ALT);
     EXPECT_EQ(endRequests_, 1);
+}
+
+// The clipboard's text, a line each, with "|" between the cells.
+Lines Clipboard() {
+    wxTextDataObject data;
+    const wxClipboardLocker clipboard;
+    if (!clipboard || !wxTheClipboard->GetData(data)) {
+        return {"(nothing)"};
+    }
+    wxString text = data.GetText();
+    text.Replace("\r\n", "\n");
+    text.Replace("\t", "|");
+    Lines lines;
+    for (const wxString& line : wxSplit(text, '\n', 0)) {
+        lines.push_back(line.utf8_string());
+    }
+    return lines;
+}
+
+// From the keyboard, as a spreadsheet takes them: the rows selected, or every
+// row when none is, and the report.
+TEST_F(Window, CopiesRowsAndTheReport) {
+    Load(Write("copy.txt", "\"Before\tnoon\",After\n12.5,11\n14,13.25\n9.75,10\n"));
+    Press("cmdResults");
+    Table()->SetFocus();
+    Key(Table(), 'c', wxMOD_CONTROL);
+    const std::string headings = "Before noon|After|Different";
+    EXPECT_EQ(Clipboard(), (Lines{headings, "12.5|11|1.5", "14|13.25|0.75", "9.75|10|-0.25", ""}));
+    Key(Table(), WXK_END);
+    Key(Table(), WXK_UP, wxMOD_SHIFT);
+    Key(Table(), 'c', wxMOD_CONTROL);
+    EXPECT_EQ(Clipboard(), (Lines{headings, "14|13.25|0.75", "9.75|10|-0.25", ""}));
+    Key(Table(), 'a', wxMOD_CONTROL);
+    Key(Table(), 'c', wxMOD_CONTROL);
+    EXPECT_EQ(Clipboard().size(), 5u);
+
+    Find("cmdEnd")->SetFocus();
+    Key(window_, WXK_TAB);
+    Key(Report(), 'a', wxMOD_CONTROL);
+    Key(Report(), 'c', wxMOD_CONTROL);
+    EXPECT_EQ(Clipboard(),
+              (Lines{"The Different Mean = 0.666666666666667",
+                     "The Standard Deviation = 0.877971146071062", "The t value = 1.31519189844286",
+                     "We will not reject the null hypothesis.",
+                     "There is no differnet between Before|noon and After at the 95% "
+                     "confidence level."}));
 }
 
 class LayoutAsDrawn : public Window {
