@@ -28,6 +28,7 @@
 
 #include "layout.h"
 #include "result_list.h"
+#include "table_copy.h"
 #include "test_controller.h"
 
 namespace {
@@ -55,10 +56,14 @@ wxRect WorkArea(const wxWindow& window) {
     return wxDisplay(&window).GetClientArea();
 }
 
-// The largest factor at which the whole window fits on its work area.
-double ScreenFitScale(const wxWindow& frame) {
-    const wxSize edges = frame.GetSize() - frame.GetClientSize();
-    return layout::FitScale(frame.ToDIP(WorkArea(frame).GetSize()), frame.ToDIP(edges));
+// The frame's edges in DIPs. With more than one pixel to a DIP they may be a
+// fraction of a DIP wider than whole DIPs say (on GTK, 21 pixels are 10 DIPs).
+wxSize FrameEdges(const wxWindow& frame, wxSize edges) {
+    wxSize dips = frame.ToDIP(edges);
+    if (frame.GetContentScaleFactor() > 1) {
+        dips += wxSize(1, 1);
+    }
+    return dips;
 }
 
 // The icon of the window and of its taskbar entry.
@@ -96,6 +101,7 @@ frmduvora::frmduvora(Options options)
     : wxFrame(nullptr, wxID_ANY, "Duvora", wxDefaultPosition, wxDefaultSize, kFrameStyle,
               "frmduvora"),
       endProgram_(std::move(options.endProgram)),
+      pinnedScale_(options.layoutScale),
       CommonDialog1(this) {
     if (!endProgram_) {
         endProgram_ = [this] {
@@ -110,10 +116,18 @@ frmduvora::frmduvora(Options options)
         SetIcons(icons);
     }
     panel_ = new wxPanel(this);
-    // As large as the default font needs, as long as the window still fits.
-    scale_ =
-        options.layoutScale.value_or(std::min(DefaultFontScale(*panel_), ScreenFitScale(*this)));
+    fontScale_ = DefaultFontScale(*panel_);
     CreateControls();
+    PlaceControls();
+    // A window manager tells the size of its frame only once it has seen the
+    // window (on GTK, just before it is shown): the window is fitted again to
+    // the frame it then has, so that the title bar and borders fit too.
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        if (GetSize() - GetClientSize() != frameEdges_) {
+            PlaceControls();
+        }
+    });
     controller_ = std::make_unique<TestController>(*this);
 
     cmdInputData->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -133,11 +147,6 @@ frmduvora::frmduvora(Options options)
 frmduvora::~frmduvora() = default;
 
 void frmduvora::CreateControls() {
-    const auto place = [this](wxWindow* control, layout::TwipRect rect) {
-        const wxRect pixels = layout::ToPixels(rect, scale_);
-        control->SetSize(wxRect(FromDIP(pixels.GetPosition()), FromDIP(pixels.GetSize())));
-    };
-
     // Creation order is tab order; labels take no focus.
     cmdInputData = new wxButton(panel_, wxID_ANY, "&Input Data", wxDefaultPosition, wxDefaultSize,
                                 0, wxDefaultValidator, "cmdInputData");
@@ -159,7 +168,21 @@ void frmduvora::CreateControls() {
     lalInputdata = new wxStaticText(panel_, wxID_ANY, "Data:", wxDefaultPosition, wxDefaultSize, 0,
                                     "lalInputdata");
     lvwResult = new ResultList(panel_, "lvwResult");
+    EnableCopy(*lvwResult);
+}
 
+void frmduvora::PlaceControls() {
+    frameEdges_ = GetSize() - GetClientSize();
+    const wxSize edges = FrameEdges(*this, frameEdges_);
+    const wxRect work = WorkArea(*this);
+    // As large as the default font needs, as long as the window with its
+    // frame still fits.
+    scale_ =
+        pinnedScale_.value_or(std::min(fontScale_, layout::FitScale(ToDIP(work.GetSize()), edges)));
+    const auto place = [this](wxWindow* control, layout::TwipRect rect) {
+        const wxRect pixels = layout::ToPixels(rect, scale_);
+        control->SetSize(wxRect(FromDIP(pixels.GetPosition()), FromDIP(pixels.GetSize())));
+    };
     place(cmdInputData, layout::kInputData);
     place(cmdResults, layout::kResults);
     place(cmdClear, layout::kClear);
@@ -168,12 +191,20 @@ void frmduvora::CreateControls() {
     place(lalInputdata, layout::kDataLabel);
     place(txtResult, layout::kResultBox);
     place(lvwResult, layout::kTable);
+    // Where the screen holds the layout below the font's scale, a caption
+    // outgrows its label; the room right of and below each label is empty,
+    // so the label takes what its caption needs.
+    for (wxStaticText* label : {lalResults, lalInputdata}) {
+        wxSize size = label->GetSize();
+        size.IncTo(label->GetBestSize());
+        label->SetSize(size);
+    }
 
-    SetClientSize(FromDIP(layout::ToPixels(layout::kClientArea, scale_)));
+    const wxSize client = layout::ToPixels(layout::kClientArea, scale_);
+    SetClientSize(FromDIP(client));
     // The designed place, moved in only as far as the work area needs.
-    const wxRect work = WorkArea(*this);
     const wxSize corner = FromDIP(layout::ToPixels(layout::kScreenPlace, 1.0));
-    const wxSize size = GetSize();
+    const wxSize size = FromDIP(client + edges);
     Move(std::max(work.GetLeft(), std::min(corner.x, work.GetRight() + 1 - size.x)),
          std::max(work.GetTop(), std::min(corner.y, work.GetBottom() + 1 - size.y)));
 }

@@ -49,10 +49,17 @@ class frmduvora : public wxFrame, public TestView {
 
   private:
     void CreateControls();
+    // Sizes and places every control, the client area and the window for the
+    // frame the window has now.
+    void PlaceControls();
     void Form_Load();
 
     std::function<void()> endProgram_;
+    std::optional<double> pinnedScale_;
+    double fontScale_ = 1.0;
     double scale_ = 1.0;
+    // The frame's edges that the layout was fitted with.
+    wxSize frameEdges_;
 
     wxPanel* panel_ = nullptr;
     wxButton* cmdInputData = nullptr;

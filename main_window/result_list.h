@@ -47,6 +47,10 @@ class ResultList : public NativeList {
     // The text of a cell, empty where the row or cell does not exist.
     wxString CellText(std::size_t row, std::size_t column) const;
 
+    // The 0-based rows the user selected, from the top.
+    std::vector<std::size_t> SelectedRows() const;
+    void SelectAllRows();
+
   private:
     void RefreshRow(std::size_t row);
 

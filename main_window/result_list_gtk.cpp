@@ -92,7 +92,7 @@ void FixCellSize(GtkCellRenderer* cell, GtkWidget* tree) {
 }  // namespace
 
 ResultList::ResultList(wxWindow* parent, const wxString& name)
-    : wxDataViewCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE,
+    : wxDataViewCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_MULTIPLE,
                      wxDefaultValidator, name),
       model_(new Model(*this)) {
     AssociateModel(model_.get());
@@ -160,4 +160,19 @@ std::size_t ResultList::ShownRows() const {
 
 void ResultList::RefreshRow(std::size_t row) {
     model_->RowChanged(static_cast<unsigned>(row));
+}
+
+std::vector<std::size_t> ResultList::SelectedRows() const {
+    wxDataViewItemArray items;
+    GetSelections(items);
+    std::vector<std::size_t> rows;
+    rows.reserve(items.size());
+    for (const wxDataViewItem& item : items) {
+        rows.push_back(model_->GetRow(item));
+    }
+    return rows;
+}
+
+void ResultList::SelectAllRows() {
+    SelectAll();
 }

@@ -4,8 +4,8 @@
 #include "result_list.h"
 
 ResultList::ResultList(wxWindow* parent, const wxString& name)
-    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL, wxDefaultValidator, name) {}
+    : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLC_REPORT | wxLC_VIRTUAL,
+                 wxDefaultValidator, name) {}
 
 void ResultList::InsertHeading(int index, const wxString& heading, int width) {
     InsertColumn(index, heading, wxLIST_FORMAT_LEFT, width);
@@ -57,4 +57,18 @@ wxString ResultList::OnGetItemText(long item, long column) const {
         return {};
     }
     return CellText(static_cast<std::size_t>(item), static_cast<std::size_t>(column));
+}
+
+std::vector<std::size_t> ResultList::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    for (long item = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); item != -1;
+         item = GetNextItem(item, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
+        rows.push_back(static_cast<std::size_t>(item));
+    }
+    return rows;
+}
+
+void ResultList::SelectAllRows() {
+    // -1: every row at once.
+    SetItemState(-1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
 }

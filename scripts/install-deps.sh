@@ -2,8 +2,9 @@
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
 #   build  compiler, CMake, wxWidgets, and GTK's headers for the GTK-only parts
 #   test   GoogleTest, a virtual X server for the window tests, Google
-#          Benchmark, so that the benchmarks build with the tests, and the
-#          German locale the window is tested in
+#          Benchmark, so that the benchmarks build with the tests, the
+#          German locale the window is tested in, and a window manager, to
+#          see the window framed as on a desktop
 #   bench  hyperfine, which times the whole processes, and what `make bench`
 #          compares Duvora with: Python with NumPy and SciPy, and R
 #   fuzz   clang 14 with its runtimes (libFuzzer, AddressSanitizer, UBSan), which
@@ -24,7 +25,7 @@ packages=()
 for purpose in "$@"; do
     case "$purpose" in
         build) packages+=(g++ make cmake pkg-config libwxgtk3.2-dev libgtk-3-dev) ;;
-        test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev locales) ;;
+        test) packages+=(libgtest-dev libgmock-dev xvfb xauth libbenchmark-dev locales openbox) ;;
         bench) packages+=(libbenchmark-dev xvfb xauth hyperfine python3 python3-numpy python3-scipy r-base-core) ;;
         fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
         package) packages+=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
