@@ -16,11 +16,20 @@ constexpr const char* kFailureTitle = "Error";
 }  // namespace
 
 void TestController::cmdInputData_Click() {
+    InputData(nullptr);
+}
+
+void TestController::InputDataFile(const std::string& name) {
+    InputData(&name);
+}
+
+void TestController::InputData(const std::string* chosen) {
     ResetRecords();
+    stop_ = {};
     view_.SetResultText("");
     view_.ClearColumns();
     view_.ClearRows();
-    const std::string name = view_.ChooseDataFile();
+    const std::string name = chosen != nullptr ? *chosen : view_.ChooseDataFile();
 
     PairReader reader;
     bool complete = false;
@@ -53,23 +62,40 @@ bool TestController::ReadDataFile(PairReader& reader, const std::string& name) {
     view_.AddColumn(2, columnName2_);
     view_.AddColumn(3, kDifferenceHeading);
 
+    using Reason = ReadingStop::Reason;
+    const auto stop = [&](Reason reason) {
+        stop_ = {reason, reader.FieldLine()};
+        return false;
+    };
+    const auto failed = [&](Reason missing) {
+        using Failure = PairReader::Failure;
+        switch (reader.LastFailure()) {
+            case Failure::kNoField:
+                return missing == Reason::kNone ? false : stop(missing);
+            case Failure::kNotANumber:
+                return stop(Reason::kNotANumber);
+            case Failure::kReadError:
+                break;
+        }
+        return stop(Reason::kUnreadable);
+    };
     while (!reader.AtEnd()) {
         // A record past the counter's limit is refused before any of it is
         // shown, so the table never holds a row that Results leaves out.
         if (pairCount_ == kMaxPairCount) {
-            return false;
+            return reader.OnlyBlanksRemain() ? false : stop(Reason::kTooManyPairs);
         }
         const auto first = reader.ReadNumber();
         if (!first) {
-            return false;
+            return failed(Reason::kNone);  // nothing but blanks after the last record
         }
         const auto second = reader.ReadNumber();
         if (!second) {
-            return false;
+            return failed(Reason::kEndsInsideRecord);
         }
         const double difference = *first - *second;
         if (!std::isfinite(difference)) {
-            return false;
+            return stop(Reason::kDifferenceOverflows);
         }
         pairs_.push_back({*first, *second, difference});
         const int rowNumber = pairCount_ + 1;
