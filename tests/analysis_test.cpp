@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "command_line.h"
 #include "number_field.h"
 #include "recording_view.h"
 #include "t_evaluation.h"
@@ -71,6 +73,38 @@ std::vector<std::string> Sessions() {
     return names;
 }
 
+// The program given the line's arguments, in the session's folder: the file
+// the window would load, or what is written where, and the exit status.
+void RunProgram(const std::string& line, const ScratchFolder& folder,
+                std::vector<std::string>& calls) {
+    std::vector<std::string> arguments;
+    std::istringstream words(line.substr(3));
+    for (std::string word; words >> word;) {
+        arguments.push_back(Unescape(word));
+    }
+    const Invocation invocation = ParseArguments(arguments);
+    if (invocation.action == Invocation::Action::kWindow) {
+        calls.push_back("window:" + invocation.file);
+        return;
+    }
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path);
+    const ConsoleOutcome outcome = RunWithoutWindow(invocation);
+    std::filesystem::current_path(here);
+    for (const auto& [stream, text] : {std::pair{"out:", outcome.out}, {"err:", outcome.err}}) {
+        EXPECT_TRUE(text.empty() || text.back() == '\n') << stream << text;
+        std::istringstream lines(text);
+        for (std::string written; std::getline(lines, written);) {
+            const std::size_t version = written.find(DUVORA_VERSION);
+            calls.push_back(
+                stream + (version == std::string::npos
+                              ? written
+                              : written.replace(version, std::strlen(DUVORA_VERSION), "VERSION")));
+        }
+    }
+    calls.push_back("exit:" + std::to_string(outcome.status));
+}
+
 class Session : public testing::TestWithParam<std::string> {};
 
 TEST_P(Session, MakesTheExpectedCalls) {
@@ -104,6 +138,12 @@ TEST_P(Session, MakesTheExpectedCalls) {
 #else
             ASSERT_EQ(::mkfifo(written.c_str(), 0600), 0);
 #endif
+        } else if (verb == "run") {
+            RunProgram(line, folder, view.calls);
+        } else if (verb == "open") {
+            controller.InputDataFile(name == "." || std::filesystem::exists(written)
+                                         ? Utf8Text(written)
+                                         : (kData / name).string());
         } else if (verb == "load" || verb == "cancel") {
             // A file written above, the scratch folder ".", a path, or one of tests/data.
             const bool ours = name == "." || std::filesystem::exists(written);
