@@ -3,9 +3,12 @@
 // loop), on each platform's own controls. Dialogs are answered by the tests
 // through wxWidgets' modal dialog hook, never by a person.
 
+#include <cmath>
 #include <cstdio>
 #include <deque>
+#include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,7 @@
 
 #include <wx/app.h>
 #include <wx/display.h>
+#include <wx/dnd.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/modalhook.h>
@@ -246,6 +250,130 @@ TEST_F(Window, AKeyboardUsersSession) {
     EXPECT_EQ(Shown(), Lines{});
     Key(window_, 'e', wxMOD_ALT);
     EXPECT_EQ(endRequests_, 1);
+}
+
+// Given to the program, dropped on the window, or the first of several
+// dropped: a file loads as from the Open dialog, which then offers it.
+TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
+    const wxString given = Write("given.txt", "A,B\n1,2\n");
+    const wxString here = wxGetCwd();
+    wxSetWorkingDirectory(wxString::FromUTF8(Utf8Text(files_.path)));
+    window_->InputDataFile("given.txt");
+    wxSetWorkingDirectory(here);
+    EXPECT_EQ(Shown(), (Lines{"A|B|Different", "1|2|-1"}));
+    Write("given.txt", "C,D\n5,3\n");
+    Load("");
+    EXPECT_EQ(Dialogs::offeredPath, given);
+    EXPECT_EQ(Shown(), (Lines{"C|D|Different", "5|3|2"}));
+
+    const wxString first = Write("Blutdruck \xC3\xA4\xC3\xB6.txt", "E,F\n7,1\n");
+    wxArrayString dropped;
+    dropped.Add(first);
+    dropped.Add(given);
+    auto* target = dynamic_cast<wxFileDropTarget*>(window_->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    EXPECT_TRUE(target->OnDropFiles(20, 20, dropped));
+    LetEventsRun();
+    EXPECT_EQ(Shown(), (Lines{"E|F|Different", "7|1|6"}));
+    Load("");
+    EXPECT_EQ(Dialogs::offeredPath, first);
+}
+
+// Data files from a fixed seed: numbers of every size, each line end, and
+// now and then data that stops reading early or blank lines at the end.
+std::vector<std::string> GeneratedFiles() {
+    std::mt19937 random(20241207);
+    const char* ends[] = {"\n", "\r\n", "\r"};
+    const char* tails[] = {"", "12kg,1\n", "5\n", "\n \n\n", "1e308,-1e308\n"};
+    std::vector<std::string> files;
+    for (int file = 0; file < 12; ++file) {
+        const std::string end = ends[random() % 3];
+        std::string text = "S" + std::to_string(file) + ",T" + std::to_string(file) + end;
+        const double scale = std::pow(10.0, static_cast<int>(random() % 25) - 12);
+        for (auto pairs = random() % 40; pairs > 0; --pairs) {
+            for (const char* separator : {",", end.c_str()}) {
+                const double value = (static_cast<int>(random() % 200001) - 100000) * scale;
+                char number[32];
+                std::snprintf(number, sizeof number, "%.*g", static_cast<int>(random() % 17) + 1,
+                              value);
+                text += number + std::string(separator);
+            }
+        }
+        files.push_back(text + tails[random() % 5]);
+    }
+    return files;
+}
+
+// What the real program prints for `--report FILE`, started without a display.
+struct Printed {
+    int status = -1;
+    Lines out, err;
+};
+Printed ProgramReport(const wxString& file) {
+    wxExecuteEnv environment;
+    wxGetEnvMap(&environment.env);
+    environment.env.erase("DISPLAY");
+    environment.env.erase("WAYLAND_DISPLAY");
+    wxArrayString out, err;
+    Printed printed;
+    printed.status = int(wxExecute("\"" DUVORA_PROGRAM "\" --report \"" + file + "\"", out, err,
+                                   wxEXEC_SYNC | wxEXEC_NODISABLE, &environment));
+    for (const auto& [from, to] : {std::pair{&out, &printed.out}, {&err, &printed.err}}) {
+        for (const wxString& line : *from) {
+            to->push_back(line.utf8_string());
+        }
+    }
+    return printed;
+}
+
+// Every example, every test file and the generated files: the report the
+// window shows is what `duvora --report` prints, line for line and byte for
+// byte, and where the window shows the message, the program writes its text.
+TEST_F(Window, ReportsAsTheWindowShowsThem) {
+    const std::filesystem::path data = DUVORA_TEST_DATA_DIR;
+    std::vector<wxString> paths;
+    for (const auto& folder : {data, data.parent_path().parent_path() / "examples"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.is_regular_file()) {
+                paths.push_back(wxString::FromUTF8(Utf8Text(entry.path())));
+            }
+        }
+    }
+    int generated = 0;
+    for (const std::string& text : GeneratedFiles()) {
+        paths.push_back(Write("generated" + std::to_string(++generated) + ".txt", text));
+    }
+    int statuses[4] = {};
+    for (const wxString& path : paths) {
+        Load(path);
+        Dialogs::message.clear();
+        Dialogs::answers.push_back("OK");
+        Press("cmdResults");
+        LetEventsRun();
+        Dialogs::answers.clear();
+        Lines report;
+        for (int line = 0; !Report()->IsEmpty() && line < Report()->GetNumberOfLines(); ++line) {
+            report.push_back(Report()->GetLineText(line).utf8_string());
+        }
+        const Printed printed = ProgramReport(path);
+        ASSERT_TRUE(printed.status == 0 || printed.status == 1 || printed.status == 3)
+            << printed.status;
+        ++statuses[printed.status];
+        if (printed.status == 1) {
+            EXPECT_EQ(Dialogs::message, "Error: " + printed.err.back()) << path;
+            EXPECT_EQ(printed.out, Lines{}) << path;
+        } else {
+            EXPECT_EQ(printed.out, report) << path;
+            EXPECT_EQ(printed.err.size(), printed.status == 3 ? 1u : 0u) << path;
+        }
+        // The rows kept are the pairs the program says it used.
+        if (printed.status == 3 || printed.err.size() == 2) {
+            const std::string rows = "; " + std::to_string(Table()->ShownRows()) + " pair";
+            EXPECT_NE(printed.err.front().find(rows), std::string::npos) << path;
+        }
+    }
+    // Each kind of ending was met.
+    EXPECT_TRUE(statuses[0] > 0 && statuses[1] > 0 && statuses[3] > 0);
 }
 
 class LayoutAsDrawn : public Window {
