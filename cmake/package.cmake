@@ -18,6 +18,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # dpkg-shlibdeps, so that the package pulls them in when it is installed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # lintian passes the package with one warning, left on purpose:
-#   no-manual-page [usr/bin/duvora]: the program takes no arguments and is
-#   started from the desktop menu; the README and the window are its manual.
+#   no-manual-page [usr/bin/duvora]: the program is started from the desktop
+#   menu; `duvora --help` gives its few arguments, the README the rest.
 include(CPack)

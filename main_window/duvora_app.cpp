@@ -20,15 +20,7 @@ class DuvoraApp : public wxApp {
     // wxApp::OnInit is left out on purpose: it parses the command line, which
     // ParseArguments has read already.
     bool OnInit() override {
-        auto* window = new frmduvora();
-        window->Show();
-        if (!file_.empty()) {
-#ifdef _WIN32
-            window->InputDataFile(wxString::FromUTF8(file_));
-#else
-            window->InputDataFile(wxString(file_.c_str(), *wxConvFileName));
-#endif
-        }
+        (new frmduvora())->Open(file_);
         return true;
     }
 

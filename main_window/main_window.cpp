@@ -160,6 +160,17 @@ frmduvora::frmduvora(Options options)
     Form_Load();
 }
 
+void frmduvora::Open(const std::string& file) {
+    Show();
+    if (!file.empty()) {
+#ifdef _WIN32
+        InputDataFile(wxString::FromUTF8(file));
+#else
+        InputDataFile(wxString(file.c_str(), *wxConvFileName));
+#endif
+    }
+}
+
 void frmduvora::InputDataFile(const wxString& path) {
     wxFileName file(path);
     file.MakeAbsolute();

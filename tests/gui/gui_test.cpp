@@ -257,18 +257,21 @@ TEST_F(Window, AKeyboardUsersSession) {
 // Given to the program, dropped on the window, or the first of several
 // dropped: a file loads as from the Open dialog, which then offers it.
 TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
-    const wxString given = Write("given.txt", "A,B\n1,2\n");
+    window_->Open("");  // no file named: nothing offered
+    Load("");
+    EXPECT_EQ(Dialogs::offeredPath, "");
+    const wxString given = Write("given \xC3\xA4.txt", "A,B\n1,2\n");
     const wxString here = wxGetCwd();
     wxSetWorkingDirectory(wxString::FromUTF8(Utf8Text(files_.path)));
-    window_->InputDataFile("given.txt");
+    window_->Open("given \xC3\xA4.txt");
     wxSetWorkingDirectory(here);
     EXPECT_EQ(Shown(), (Lines{"A|B|Different", "1|2|-1"}));
-    Write("given.txt", "C,D\n5,3\n");
+    Write("given \xC3\xA4.txt", "C,D\n5,3\n");
     Load("");
     EXPECT_EQ(Dialogs::offeredPath, given);
     EXPECT_EQ(Shown(), (Lines{"C|D|Different", "5|3|2"}));
 
-    const wxString first = Write("Blutdruck \xC3\xA4\xC3\xB6.txt", "E,F\n7,1\n");
+    const wxString first = Write("dropped.txt", "E,F\n7,1\n");
     const wxString dropped[] = {first, given};
     auto* target = dynamic_cast<wxFileDropTarget*>(window_->GetDropTarget());
     ASSERT_NE(target, nullptr);
