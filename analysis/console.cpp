@@ -82,7 +82,11 @@ int WriteOutcome(const ConsoleOutcome& outcome) {
 #else
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+    std::vector<std::string> arguments(argv, argv + argc);
+    if (!arguments.empty()) {
+        arguments.erase(arguments.begin());  // the program's name
+    }
+    return arguments;
 }
 
 int WriteOutcome(const ConsoleOutcome& outcome) {
