@@ -39,12 +39,14 @@ bool IsFieldEnd(char c) {
     return kFieldEnds[static_cast<unsigned char>(c)];
 }
 
-// CR LF, LF and CR each end one line.
+// CR LF, LF and CR each end one line: a CR counts, and an LF unless a CR
+// came just before it.
 std::int64_t LineEnds(std::string_view text) {
     std::int64_t ends = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        ends +=
-            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    char previous = '\0';
+    for (const char c : text) {
+        ends += c == '\n' ? previous != '\r' : c == '\r';
+        previous = c;
     }
     return ends;
 }
