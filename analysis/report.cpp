@@ -1,7 +1,5 @@
 #include "report.h"
 
-#include <algorithm>
-
 #include "test_controller.h"
 
 namespace {
@@ -66,10 +64,9 @@ ConsoleOutcome Report(const std::string& file) {
         return outcome;
     }
     // One line each, as the report box shows them.
-    for (std::size_t start = 0; start <= view.report.size();) {
-        const std::size_t end = std::min(view.report.find("\r\n", start), view.report.size());
-        outcome.out.append(view.report, start, end - start).append("\n");
-        start = end + 2;
+    outcome.out = view.report + "\n";
+    for (std::size_t at = 0; (at = outcome.out.find("\r\n", at)) != std::string::npos;) {
+        outcome.out.replace(at, 2, "\n");
     }
     outcome.status = dataLeft ? 3 : 0;
     return outcome;
