@@ -63,39 +63,42 @@ bool TestController::ReadDataFile(PairReader& reader, const std::string& name) {
     view_.AddColumn(3, kDifferenceHeading);
 
     using Reason = ReadingStop::Reason;
-    const auto stop = [&](Reason reason) {
-        stop_ = {reason, reader.FieldLine()};
-        return false;
-    };
-    const auto failed = [&](Reason missing) {
-        using Failure = PairReader::Failure;
+    const auto stop = [&](Reason reason) { stop_ = {reason, reader.FieldLine()}; };
+    // Why no number was read: `missing` when no field was left.
+    const auto why = [&](Reason missing) {
         switch (reader.LastFailure()) {
-            case Failure::kNoField:
-                return missing == Reason::kNone ? false : stop(missing);
-            case Failure::kNotANumber:
-                return stop(Reason::kNotANumber);
-            case Failure::kReadError:
+            case PairReader::Failure::kNoField:
+                return missing;
+            case PairReader::Failure::kNotANumber:
+                return Reason::kNotANumber;
+            case PairReader::Failure::kReadError:
                 break;
         }
-        return stop(Reason::kUnreadable);
+        return Reason::kUnreadable;
     };
     while (!reader.AtEnd()) {
         // A record past the counter's limit is refused before any of it is
         // shown, so the table never holds a row that Results leaves out.
         if (pairCount_ == kMaxPairCount) {
-            return reader.OnlyBlanksRemain() ? false : stop(Reason::kTooManyPairs);
+            if (!reader.OnlyBlanksRemain()) {
+                stop(Reason::kTooManyPairs);
+            }
+            return false;
         }
         const auto first = reader.ReadNumber();
         if (!first) {
-            return failed(Reason::kNone);  // nothing but blanks after the last record
+            stop(why(Reason::kNone));  // none: only blanks after the last record
+            return false;
         }
         const auto second = reader.ReadNumber();
         if (!second) {
-            return failed(Reason::kEndsInsideRecord);
+            stop(why(Reason::kEndsInsideRecord));
+            return false;
         }
         const double difference = *first - *second;
         if (!std::isfinite(difference)) {
-            return stop(Reason::kDifferenceOverflows);
+            stop(Reason::kDifferenceOverflows);
+            return false;
         }
         pairs_.push_back({*first, *second, difference});
         const int rowNumber = pairCount_ + 1;
