@@ -271,33 +271,30 @@ TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
     EXPECT_EQ(Dialogs::offeredPath, given);
     EXPECT_EQ(Shown(), (Lines{"C|D|Different", "5|3|2"}));
 
-    const wxString first = Write("dropped.txt", "E,F\n7,1\n");
-    const wxString dropped[] = {first, given};
+    const wxString dropped[] = {Write("dropped.txt", "E,F\n7,1\n"), given};
     auto* target = dynamic_cast<wxFileDropTarget*>(window_->GetDropTarget());
     ASSERT_NE(target, nullptr);
     EXPECT_TRUE(target->OnDropFiles(20, 20, wxArrayString(2, dropped)));
     LetEventsRun();
     EXPECT_EQ(Shown(), (Lines{"E|F|Different", "7|1|6"}));
     Load("");
-    EXPECT_EQ(Dialogs::offeredPath, first);
+    EXPECT_EQ(Dialogs::offeredPath, dropped[0]);
 }
 
-// Data files from a fixed seed: numbers of every size, each line end, and
-// now and then data that stops reading early or blank lines at the end.
+// Data files from a fixed seed: numbers of every size, and now and then
+// data that stops reading early or blank lines at the end.
 std::vector<std::string> GeneratedFiles() {
     std::mt19937 random(20241207);
-    const char* ends[] = {"\n", "\r\n", "\r"};
     const char* tails[] = {"", "12kg,1\n", "5\n", "\n \n\n", "1e308,-1e308\n"};
     std::vector<std::string> files;
     for (int file = 0; file < 12; ++file) {
-        const std::string end = ends[random() % 3];
-        std::string text = "S" + std::to_string(file) + ",T" + std::to_string(file) + end;
+        std::string text = "S" + std::to_string(file) + ",T" + std::to_string(file) + "\n";
         const double scale = std::pow(10.0, static_cast<int>(random() % 25) - 12);
         for (auto values = 2 * (random() % 40); values > 0; --values) {
             const double value = (static_cast<int>(random() % 200001) - 100000) * scale;
             char number[32];
             std::snprintf(number, sizeof number, "%.*g", int(random() % 17) + 1, value);
-            text += number + (values % 2 == 0 ? std::string(",") : end);
+            text += number + std::string(values % 2 == 0 ? "," : "\n");
         }
         files.push_back(text + tails[random() % 5]);
     }
@@ -313,11 +310,10 @@ Lines ProgramReport(const wxString& file) {
     wxArrayString out, err;
     Lines printed{std::to_string(wxExecute("\"" DUVORA_PROGRAM "\" --report \"" + file + "\"", out,
                                            err, wxEXEC_SYNC | wxEXEC_NODISABLE, &environment))};
-    for (const wxString& line : out) {
-        printed.push_back(line.utf8_string());
-    }
-    for (const wxString& line : err) {
-        printed.push_back("err:" + line.utf8_string());
+    for (const auto& [lines, stream] : {std::pair{&out, ""}, {&err, "err:"}}) {
+        for (const wxString& line : *lines) {
+            printed.push_back(stream + line.utf8_string());
+        }
     }
     return printed;
 }
