@@ -305,9 +305,6 @@ std::optional<double> PairReader::ReadNumber() {
         failure_ = readFailed_ ? Failure::kReadError : Failure::kNoField;
         return std::nullopt;
     }
-    const auto value = ParseNumberField(field);
-    if (!value) {
-        failure_ = Failure::kNotANumber;
-    }
-    return value;
+    failure_ = Failure::kNotANumber;  // looked at only when there is no value
+    return ParseNumberField(field);
 }
