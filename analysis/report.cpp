@@ -65,7 +65,7 @@ ConsoleOutcome Report(const std::string& file) {
     }
     // One line each, as the report box shows them.
     outcome.out = view.report + "\n";
-    for (std::size_t at = 0; (at = outcome.out.find("\r\n", at)) != std::string::npos;) {
+    for (std::size_t at; (at = outcome.out.find("\r\n")) != std::string::npos;) {
         outcome.out.replace(at, 2, "\n");
     }
     outcome.status = dataLeft ? 3 : 0;
