@@ -7,10 +7,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <filesystem>
+#include <system_error>
 
 #include "command_line.h"
 #include "console.h"
@@ -20,13 +20,13 @@ int main(int argc, char** argv) {
     if (invocation.action != Invocation::Action::kWindow) {
         return WriteOutcome(RunWithoutWindow(invocation));
     }
-    char self[PATH_MAX] = {};
-    std::string program = "/proc/self/exe";
-    if (const ssize_t length = ::readlink(program.c_str(), self, sizeof self - 1); length > 0) {
-        program.assign(self, static_cast<std::size_t>(length));
-        program = program.substr(0, program.rfind('/') + 1) + DUVORA_WINDOW_PROGRAM;
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string program = (self.parent_path() / DUVORA_WINDOW_PROGRAM).string();
+    if (!error) {
         ::execv(program.c_str(), argv);
+        error.assign(errno, std::generic_category());
     }
-    std::fprintf(stderr, "duvora: cannot start %s: %s\n", program.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "duvora: cannot start %s: %s\n", program.c_str(), error.message().c_str());
     return 1;
 }

@@ -72,8 +72,7 @@ std::vector<std::string> Sessions() {
     return names;
 }
 
-// The program given the line's arguments, in the session's folder: the file
-// the window would load, or what is written where, and the exit status.
+// The program given the line's arguments, run in the session's folder.
 void RunProgram(const std::string& line, const ScratchFolder& folder,
                 std::vector<std::string>& calls) {
     std::vector<std::string> arguments;
