@@ -39,6 +39,18 @@ bool IsFieldEnd(char c) {
     return kFieldEnds[static_cast<unsigned char>(c)];
 }
 
+// CR LF, LF and CR each end one line: a CR counts, and an LF unless a CR
+// came just before it.
+std::int64_t LineEnds(std::string_view text) {
+    std::int64_t ends = 0;
+    char previous = '\0';
+    for (const char c : text) {
+        ends += c == '\n' ? previous != '\r' : c == '\r';
+        previous = c;
+    }
+    return ends;
+}
+
 }  // namespace
 
 // The system calls, kept to this one class.
@@ -132,6 +144,7 @@ void PairReader::Close() {
     position_ = length_ = 0;
     readFailed_ = false;
     atLineStart_ = true;
+    line_ = fieldLine_ = 1;
 }
 
 bool PairReader::Refill() {
@@ -185,10 +198,22 @@ void PairReader::ConsumeSeparator() {
             ++position_;
         }
         atLineStart_ = true;
+        ++line_;
     } else if (c == '\n') {
         ++position_;
         atLineStart_ = true;
+        ++line_;
     }
+}
+
+bool PairReader::OnlyBlanksRemain() {
+    SkipBlanks();
+    while (IsLineEnd(Peek())) {
+        ConsumeSeparator();
+        SkipBlanks();
+    }
+    fieldLine_ = line_;
+    return AtEnd();
 }
 
 // One scanner for every field. An unquoted field that ends, with its whole
@@ -201,11 +226,13 @@ bool PairReader::ReadField(std::string_view& field) {
         return false;
     }
     field_.clear();
+    fieldLine_ = line_;
     if (first == '"') {
         ++position_;
         if (!ReadQuoted()) {
             return false;
         }
+        line_ += LineEnds(field_);
     }
     const std::size_t kept = field_.size();  // quoted text keeps its blanks
     bool copied = first == '"';
@@ -275,7 +302,9 @@ std::optional<double> PairReader::ReadNumber() {
     SkipEmptyLines();
     std::string_view field;
     if (!ReadField(field) || readFailed_) {
+        failure_ = readFailed_ ? Failure::kReadError : Failure::kNoField;
         return std::nullopt;
     }
+    failure_ = Failure::kNotANumber;  // looked at only when there is no value
     return ParseNumberField(field);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,14 @@ class PairReader {
     // Does nothing when no file is open.
     void Close();
 
+    // Why the last ReadNumber gave no value.
+    enum class Failure { kNoField, kNotANumber, kReadError };
+    Failure LastFailure() const { return failure_; }
+    // The 1-based line on which the last field read, or looked for, begins.
+    std::int64_t FieldLine() const { return fieldLine_; }
+    // Reads on over blanks and line ends; true when nothing else remains.
+    bool OnlyBlanksRemain();
+
   private:
     class File;
     static constexpr int kEnd = -1;
@@ -51,5 +60,8 @@ class PairReader {
     std::size_t length_ = 0;
     bool readFailed_ = false;
     bool atLineStart_ = true;  // the last separator was a line end
+    std::int64_t line_ = 1;    // of the next byte
+    std::int64_t fieldLine_ = 1;
+    Failure failure_ = Failure::kNoField;
     std::string field_;
 };

@@ -16,11 +16,20 @@ constexpr const char* kFailureTitle = "Error";
 }  // namespace
 
 void TestController::cmdInputData_Click() {
+    InputData(nullptr);
+}
+
+void TestController::InputDataFile(const std::string& name) {
+    InputData(&name);
+}
+
+void TestController::InputData(const std::string* chosen) {
     ResetRecords();
+    stop_ = {};
     view_.SetResultText("");
     view_.ClearColumns();
     view_.ClearRows();
-    const std::string name = view_.ChooseDataFile();
+    const std::string name = chosen != nullptr ? *chosen : view_.ChooseDataFile();
 
     PairReader reader;
     bool complete = false;
@@ -53,22 +62,42 @@ bool TestController::ReadDataFile(PairReader& reader, const std::string& name) {
     view_.AddColumn(2, columnName2_);
     view_.AddColumn(3, kDifferenceHeading);
 
+    using Reason = ReadingStop::Reason;
+    const auto stop = [&](Reason reason) { stop_ = {reason, reader.FieldLine()}; };
+    // Why no number was read: `missing` when no field was left.
+    const auto why = [&](Reason missing) {
+        switch (reader.LastFailure()) {
+            case PairReader::Failure::kNoField:
+                return missing;
+            case PairReader::Failure::kNotANumber:
+                return Reason::kNotANumber;
+            case PairReader::Failure::kReadError:
+                break;
+        }
+        return Reason::kUnreadable;
+    };
     while (!reader.AtEnd()) {
         // A record past the counter's limit is refused before any of it is
         // shown, so the table never holds a row that Results leaves out.
         if (pairCount_ == kMaxPairCount) {
+            if (!reader.OnlyBlanksRemain()) {
+                stop(Reason::kTooManyPairs);
+            }
             return false;
         }
         const auto first = reader.ReadNumber();
         if (!first) {
+            stop(why(Reason::kNone));  // none: only blanks after the last record
             return false;
         }
         const auto second = reader.ReadNumber();
         if (!second) {
+            stop(why(Reason::kEndsInsideRecord));
             return false;
         }
         const double difference = *first - *second;
         if (!std::isfinite(difference)) {
+            stop(Reason::kDifferenceOverflows);
             return false;
         }
         pairs_.push_back({*first, *second, difference});

@@ -11,6 +11,21 @@
 
 class PairReader;
 
+// Where and why Input Data stopped reading before the end of its file. Blanks
+// and line ends after the last record are no data, so stopping at them is none.
+struct ReadingStop {
+    enum class Reason {
+        kNone,
+        kNotANumber,
+        kEndsInsideRecord,
+        kDifferenceOverflows,
+        kTooManyPairs,
+        kUnreadable
+    };
+    Reason reason = Reason::kNone;
+    std::int64_t line = 0;  // 1-based
+};
+
 // The program's whole working state and the four commands a user can give.
 // It reaches the window only through TestView, which must outlive it.
 class TestController {
@@ -24,6 +39,9 @@ class TestController {
 
     // Reads a data file the user chooses and shows it; fails silently.
     void cmdInputData_Click();
+    // Input Data with the file already chosen (given to the program or
+    // dropped on it): the same calls but for the dialog's.
+    void InputDataFile(const std::string& name);
     // Evaluates the records and shows the report, or the failure message.
     void cmdResults_Click();
     // Empties the records, the table and the report.
@@ -39,8 +57,12 @@ class TestController {
     double TValue() const { return tValue_; }
     const std::string& Verdict() const { return verdict_; }
     const std::string& Negation() const { return negation_; }
+    // Of the last Input Data; the window shows no sign of it.
+    const ReadingStop& LastStop() const { return stop_; }
 
   private:
+    // The dialog is asked for the name when none is given.
+    void InputData(const std::string* chosen);
     // True when the file was read to its end.
     bool ReadDataFile(PairReader& reader, const std::string& name);
     void TakeInputFailurePath();
@@ -55,4 +77,5 @@ class TestController {
     double tValue_ = 0.0;
     std::string verdict_;
     std::string negation_;
+    ReadingStop stop_;
 };

@@ -15,6 +15,11 @@ if(TARGET duvora)
         RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"
         BUNDLE DESTINATION .)
 endif()
+# What `duvora` starts for a window on Linux.
+if(TARGET duvora_window_program)
+    install(TARGETS duvora_window_program
+        RUNTIME DESTINATION "${CMAKE_INSTALL_LIBEXECDIR}/duvora")
+endif()
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     set(linux "${PROJECT_SOURCE_DIR}/packaging/linux")

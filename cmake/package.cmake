@@ -31,6 +31,7 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # lintian passes the package with one warning, left on purpose:
     #   no-manual-page [usr/bin/duvora]: the program is started from the
-    #   desktop menu or a file manager; the README and the window are its manual.
+    #   desktop menu or a file manager; `duvora --help` gives its few
+    #   arguments, the README the rest.
 endif()
 include(CPack)

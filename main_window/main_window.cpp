@@ -5,6 +5,8 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/display.h>
+#include <wx/dnd.h>
+#include <wx/filename.h>
 #include <wx/iconbndl.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
@@ -44,6 +46,33 @@ using WarningBox = wxGenericMessageDialog;
 #else
 using WarningBox = wxMessageDialog;
 #endif
+
+// A file dropped on the window loads as one given to the program; of
+// several, the first. It loads once the drop is over, so that the file
+// manager that sent it need not wait.
+class DataFileDrop : public wxFileDropTarget {
+  public:
+    explicit DataFileDrop(frmduvora& window) : window_(window) {}
+    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override {
+        if (files.empty()) {
+            return false;
+        }
+        window_.CallAfter([&window = window_, file = files[0]] { window.InputDataFile(file); });
+        return true;
+    }
+
+  private:
+    frmduvora& window_;
+};
+
+// The name the reader opens, as the file system stores it.
+std::string FileSystemName(const wxString& path) {
+#ifdef _WIN32
+    return std::string(path.utf8_str());
+#else
+    return std::string(path.fn_str());
+#endif
+}
 
 double DefaultFontScale(const wxWindow& window) {
     const wxString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -140,7 +169,28 @@ frmduvora::frmduvora(Options options)
     cmdClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdClear_Click(); });
     cmdEnd->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { controller_->cmdEnd_Click(); });
 
+    SetDropTarget(new DataFileDrop(*this));
+
     Form_Load();
+}
+
+void frmduvora::Open(const std::string& file) {
+    Show();
+    if (!file.empty()) {
+#ifdef _WIN32
+        InputDataFile(wxString::FromUTF8(file));
+#else
+        InputDataFile(wxString(file.c_str(), *wxConvFileName));
+#endif
+    }
+}
+
+void frmduvora::InputDataFile(const wxString& path) {
+    wxFileName file(path);
+    file.MakeAbsolute();
+    CommonDialog1.SetFileName(file.GetFullPath());
+    controller_->InputDataFile(FileSystemName(CommonDialog1.FileName()));
+    lvwResult->ShowAppendedRows();
 }
 
 // Out of line, where TestController is complete.
@@ -247,14 +297,8 @@ void frmduvora::AddCell(int rowNumber, double value) {
 
 std::string frmduvora::ChooseDataFile() {
     // The second entry, "Text Files (*.txt)", is preselected.
-    const wxString& name =
-        CommonDialog1.ShowOpen("All Files (*.*)|*.*|Text Files (*.txt)|*.txt|", 1);
-#ifdef _WIN32
-    return std::string(name.utf8_str());
-#else
-    // The reader opens the name's bytes as the file system stores them.
-    return std::string(name.fn_str());
-#endif
+    return FileSystemName(
+        CommonDialog1.ShowOpen("All Files (*.*)|*.*|Text Files (*.txt)|*.txt|", 1));
 }
 
 void frmduvora::ShowFailureMessage(const std::string& text, const std::string& title) {

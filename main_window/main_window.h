@@ -37,6 +37,14 @@ class frmduvora : public wxFrame, public TestView {
     // The factor by which the layout was enlarged for the default font.
     double LayoutScale() const { return scale_; }
 
+    // Shows the window, with the file named on the command line loaded
+    // when there is one.
+    void Open(const std::string& file);
+    // Loads a file given to the program or dropped on the window as Input
+    // Data does once its dialog has closed; the dialog then offers the file,
+    // taken from the working folder when relative.
+    void InputDataFile(const wxString& path);
+
     void SetResultText(const std::string& text) override;
     void ClearColumns() override;
     void ClearRows() override;

@@ -23,6 +23,8 @@ class OpenDialog {
 
     // The full path of the file chosen last in this run; empty before the first.
     const wxString& FileName() const { return fileName_; }
+    // A file chosen elsewhere, offered next time as if chosen here.
+    void SetFileName(const wxString& path) { fileName_ = path; }
 
   private:
     wxWindow* parent_;

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "command_line.h"
 #include "number_field.h"
 #include "recording_view.h"
 #include "t_evaluation.h"
@@ -71,6 +72,33 @@ std::vector<std::string> Sessions() {
     return names;
 }
 
+// The program given the line's arguments, run in the session's folder.
+void RunProgram(const std::string& line, const ScratchFolder& folder,
+                std::vector<std::string>& calls) {
+    std::vector<std::string> arguments;
+    std::istringstream words(line.substr(3));
+    for (std::string word; words >> word;) {
+        arguments.push_back(Unescape(word));
+    }
+    const Invocation invocation = ParseArguments(arguments);
+    if (invocation.action == Invocation::Action::kWindow) {
+        calls.push_back("window:" + invocation.file);
+        return;
+    }
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path);
+    const ConsoleOutcome outcome = RunWithoutWindow(invocation);
+    std::filesystem::current_path(here);
+    for (const auto& [stream, text] : {std::pair{"out:", outcome.out}, {"err:", outcome.err}}) {
+        EXPECT_TRUE(text.empty() || text.back() == '\n') << stream << text;
+        std::istringstream lines(text);
+        for (std::string written; std::getline(lines, written);) {
+            calls.push_back(stream + written);
+        }
+    }
+    calls.push_back("exit:" + std::to_string(outcome.status));
+}
+
 class Session : public testing::TestWithParam<std::string> {};
 
 TEST_P(Session, MakesTheExpectedCalls) {
@@ -104,14 +132,17 @@ TEST_P(Session, MakesTheExpectedCalls) {
 #else
             ASSERT_EQ(::mkfifo(written.c_str(), 0600), 0);
 #endif
-        } else if (verb == "load" || verb == "cancel") {
+        } else if (verb == "run") {
+            RunProgram(line, folder, view.calls);
+        } else if (verb == "load" || verb == "cancel" || verb == "open") {
             // A file written above, the scratch folder ".", a path, or one of tests/data.
             const bool ours = name == "." || std::filesystem::exists(written);
             view.chosenFile = ours                             ? Utf8Text(written)
                               : name.empty() || name[0] == '/' ? name
                                                                : (kData / name).string();
             const long open = OpenFiles();
-            controller.cmdInputData_Click();
+            verb == "open" ? controller.InputDataFile(view.chosenFile)
+                           : controller.cmdInputData_Click();
             EXPECT_EQ(OpenFiles(), open) << line;
         } else if (verb == "results") {
             controller.cmdResults_Click();

@@ -3,10 +3,15 @@
 // loop), on each platform's own controls. Dialogs are answered by the tests
 // through wxWidgets' modal dialog hook, never by a person.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <optional>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +21,7 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/display.h>
+#include <wx/dnd.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/modalhook.h>
@@ -286,6 +292,117 @@ TEST_F(Window, AKeyboardUsersSession) {
     EXPECT_EQ(Clipboard(), "C c|D|Different\n5|3|2\n");
     Key(window_, 'e', wxMOD_ALT);
     EXPECT_EQ(endRequests_, 1);
+}
+
+// Given to the program, dropped on the window, or the first of several
+// dropped: a file loads as from the Open dialog, which then offers it.
+TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
+    window_->Open("");  // no file named: nothing offered
+    Load("");
+    EXPECT_EQ(Dialogs::offeredPath, "");
+    const wxString given = Write("given \xC3\xA4.txt", "A,B\n1,2\n");
+    const wxString here = wxGetCwd();
+    wxSetWorkingDirectory(wxString::FromUTF8(Utf8Text(files_.path)));
+    window_->Open("given \xC3\xA4.txt");
+    wxSetWorkingDirectory(here);
+    EXPECT_EQ(Shown(), (Lines{"A|B|Different", "1|2|-1"}));
+    Write("given \xC3\xA4.txt", "C,D\n5,3\n");
+    Load("");
+    EXPECT_EQ(Dialogs::offeredPath, given);
+    EXPECT_EQ(Shown(), (Lines{"C|D|Different", "5|3|2"}));
+
+    const wxString dropped[] = {Write("dropped.txt", "E,F\n7,1\n"), given};
+    auto* target = dynamic_cast<wxFileDropTarget*>(window_->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    EXPECT_TRUE(target->OnDropFiles(20, 20, wxArrayString(2, dropped)));
+    LetEventsRun();
+    EXPECT_EQ(Shown(), (Lines{"E|F|Different", "7|1|6"}));
+    Load("");
+    EXPECT_EQ(Dialogs::offeredPath, dropped[0]);
+}
+
+// Data files from a fixed seed: numbers of every size, and now and then
+// data that stops reading early or blank lines at the end.
+std::vector<std::string> GeneratedFiles() {
+    std::mt19937 random(20241207);
+    const char* tails[] = {"", "12kg,1\n", "5\n", "\n \n\n", "1e308,-1e308\n"};
+    std::vector<std::string> files;
+    for (int file = 0; file < 12; ++file) {
+        std::string text = "S" + std::to_string(file) + ",T" + std::to_string(file) + "\n";
+        const double scale = std::pow(10.0, static_cast<int>(random() % 25) - 12);
+        for (auto values = 2 * (random() % 40); values > 0; --values) {
+            const double value = (static_cast<int>(random() % 200001) - 100000) * scale;
+            char number[32];
+            std::snprintf(number, sizeof number, "%.*g", int(random() % 17) + 1, value);
+            text += number + std::string(values % 2 == 0 ? "," : "\n");
+        }
+        files.push_back(text + tails[random() % 5]);
+    }
+    return files;
+}
+
+// What the real program prints for `--report FILE`, with no display: its
+// exit status, then the lines of standard output, "err:" those of standard error.
+Lines ProgramReport(const wxString& file) {
+    wxExecuteEnv environment;
+    wxGetEnvMap(&environment.env);
+    environment.env.erase("DISPLAY");
+    wxArrayString out, err;
+    Lines printed{std::to_string(wxExecute("\"" DUVORA_PROGRAM "\" --report \"" + file + "\"", out,
+                                           err, wxEXEC_SYNC | wxEXEC_NODISABLE, &environment))};
+    for (const auto& [lines, stream] : {std::pair{&out, ""}, {&err, "err:"}}) {
+        for (const wxString& line : *lines) {
+            printed.push_back(stream + line.utf8_string());
+        }
+    }
+    return printed;
+}
+
+// Every example, every test file and the generated files: `duvora --report`
+// prints the report the window shows, line for line and byte for byte, or
+// the text of its message box; and the rows the window keeps after reading
+// stopped early are the pairs the program says it used.
+TEST_F(Window, ReportsAsTheWindowShowsThem) {
+    const std::filesystem::path data = DUVORA_TEST_DATA_DIR;
+    std::vector<wxString> paths;
+    for (const auto& folder : {data, data.parent_path().parent_path() / "examples"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.is_regular_file()) {
+                paths.push_back(wxString::FromUTF8(Utf8Text(entry.path())));
+            }
+        }
+    }
+    for (const std::string& text : GeneratedFiles()) {
+        paths.push_back(Write("generated" + std::to_string(paths.size()) + ".txt", text));
+    }
+    std::set<std::string> statuses;
+    for (const wxString& path : paths) {
+        Load(path);
+        Dialogs::answers.push_back("OK");  // should Results show its message
+        Press("cmdResults");
+        const bool box = Dialogs::answers.empty();
+        Dialogs::answers.clear();
+        Lines printed = ProgramReport(path);
+        statuses.insert(printed.front());
+        // Where reading stopped is no part of the window; the pairs used are its rows.
+        const std::string used = "; " + std::to_string(Table()->ShownRows()) + " pair";
+        const auto stop = std::find_if(printed.begin(), printed.end(), [](const auto& line) {
+            return line.find(": reading stopped: ") != std::string::npos;
+        });
+        const bool stopped = stop != printed.end() && stop->find(used) != std::string::npos;
+        Lines shown{box ? "1" : stopped ? "3" : "0"};
+        for (int line = 0; !Report()->IsEmpty() && line < Report()->GetNumberOfLines(); ++line) {
+            shown.push_back(Report()->GetLineText(line).utf8_string());
+        }
+        if (stopped) {
+            shown.push_back(*stop);
+        }
+        if (box) {
+            shown.push_back("err:" + Dialogs::message.AfterFirst(' ').utf8_string());
+        }
+        EXPECT_EQ(printed, shown) << path;
+    }
+    EXPECT_EQ(statuses, (std::set<std::string>{"0", "1", "3"}));
 }
 
 class LayoutAsDrawn : public Window {
