@@ -124,8 +124,8 @@ GtkWidget* ResultList::GetConnectWidget() {
 }
 
 void ResultList::ShowAppendedRows() {
-    if (ShownRows() != rows_.size()) {
-        model_->ShowRows(rows_.size());
+    if (ShownRows() != StoredRows()) {
+        model_->ShowRows(StoredRows());
         // wxWidgets redraws the rebuilt view and makes new headings clickable
         // when next idle, which comes after GTK's frame has drawn the rows: a
         // second layout and repaint of the whole table a frame later. Done
@@ -136,7 +136,7 @@ void ResultList::ShowAppendedRows() {
 }
 
 void ResultList::RemoveAllRows() {
-    rows_.clear();
+    ForgetRows();
     model_->ShowRows(0);
 }
 

@@ -16,8 +16,8 @@ void ResultList::RemoveAllHeadings() {
 }
 
 void ResultList::ShowAppendedRows() {
-    if (ShownRows() != rows_.size()) {
-        SetItemCount(static_cast<long>(rows_.size()));
+    if (ShownRows() != StoredRows()) {
+        SetItemCount(static_cast<long>(StoredRows()));
         // Painted now rather than when idle, as the native list view paints
         // after any change of its own.
         Update();
@@ -25,7 +25,7 @@ void ResultList::ShowAppendedRows() {
 }
 
 void ResultList::RemoveAllRows() {
-    rows_.clear();
+    ForgetRows();
     DeleteAllItems();
 }
 
