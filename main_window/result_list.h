@@ -47,7 +47,7 @@ class ResultList : public NativeList {
     int HeadingCount() const;
     wxString Heading(int index) const;
     int HeadingWidth(int index) const;
-    std::size_t ShownRows() const;
+    std::size_t ShownRows() const { return shown_; }
     // The text of a cell, empty where the row or cell does not exist.
     wxString CellText(std::size_t row, std::size_t column) const;
 
@@ -63,6 +63,9 @@ class ResultList : public NativeList {
     // file some 100,000 allocations and frees on every Input Data.
     std::vector<double> cells_;
     std::vector<std::uint8_t> filled_;
+    // The row count the native list was given, kept here: asking Windows'
+    // list is a message each time, which Wine takes a microsecond to answer.
+    std::size_t shown_ = 0;
 #ifdef __WXGTK__
     // The label just before the list names this widget for screen readers:
     // the table inside the scrolled frame, not the frame.
