@@ -42,12 +42,14 @@ fuzz-run-%: fuzz-build
 	FUZZ_WORK_DIR=build/fuzz/work-$* fuzz/run-fuzzer.sh build/fuzz/fuzz/$*_fuzzer $* $(FUZZ_SECONDS)
 
 # `make bench`: every benchmark in the release build, the window's under a
-# virtual X server, Python and R on the same files; prints one table.
+# virtual X server, Python and R on the same files; prints one table. Where
+# Wine and mingw-w64 are installed (make deps-windows), the window's bench
+# built for Windows runs under Wine too.
 # BENCH_ARGS=--quick takes fewer samples; --markdown FILE writes it as well.
 .PHONY: bench deps-bench
 bench: deps-build deps-test deps-bench build/release/CMakeCache.txt
 	cmake --build --preset release -j 2
-	scripts/run-bench.sh build/release $(BENCH_ARGS)
+	scripts/run-bench.sh build/release $$(scripts/windows-bench.sh) $(BENCH_ARGS)
 
 deps-bench:
 	scripts/install-deps.sh bench

@@ -9,7 +9,13 @@
 // first_paint_ns: when the first paint of the window's table (the frame's for
 // minimal) ended, on the steady clock that run_bench.py reads as well, so that
 // start to first paint is one subtraction. dialog_to_shown_ms: from the Open
-// dialog's answer to the end of the table's last repaint after the command.
+// dialog's answer to the end of the table's last repaint after the command;
+// dialog_to_returned_ms to the command's return, before the table is drawn.
+// The first of each is the first Input Data after start. The parts of
+// Input Data, each a round of its own after the loads, on the table the loads
+// left: read_ms reading and checking the file without a window, fill_ms
+// handing its values to the table, count_ms giving the table its new row
+// count, paint_ms from there to the end of the table's last repaint.
 // peak_kb: the process's peak memory, empty and after Input Data and Results.
 // heap_growth_bytes, resident_growth_kb: what the soak's rounds after the
 // first 50 (which fill the caches that live as long as the program) added.
@@ -33,6 +39,9 @@
 #include <wx/textctrl.h>
 
 #include "main_window.h"
+#include "recording_view.h"
+#include "result_list.h"
+#include "test_controller.h"
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -69,6 +78,10 @@ class PaintEnd : public wxEvtHandler {
 gboolean NoteDrawn(GtkWidget*, cairo_t*, gpointer end) {
     *static_cast<Clock::time_point*>(end) = Clock::now();
     return FALSE;
+}
+
+void NoteFrame(GdkFrameClock*, gpointer end) {
+    *static_cast<Clock::time_point*>(end) = Clock::now();
 }
 #endif
 
@@ -118,14 +131,23 @@ class BenchApp : public wxApp {
             }
         });
         frame->Show();
+#ifdef __WXGTK__
+        g_signal_connect(gtk_widget_get_frame_clock(frame->GetHandle()), "after-paint",
+                         G_CALLBACK(&NoteFrame), &framed_);
+#endif
         return argc == 2 || argc == 3 || argc == 4;
     }
 
   private:
-    // Lets events run until the table has not painted for 50 ms.
+    // Lets events run until neither the table has painted nor GTK has drawn a
+    // frame for 50 ms: after rows change, the scroll bar's indicator keeps
+    // GTK drawing a frame every 16.7 ms as it fades, and a command given
+    // meanwhile waits for the next of them. A user's next command comes to
+    // a window at rest.
     void Settle() {
         const Clock::time_point start = Clock::now();
-        while (Clock::now() - std::max(painted_, start) < std::chrono::milliseconds(50)) {
+        while (Clock::now() - std::max({painted_, framed_, start}) <
+               std::chrono::milliseconds(50)) {
             wxYield();
             wxMilliSleep(1);
         }
@@ -134,20 +156,28 @@ class BenchApp : public wxApp {
     void Measure() {
         if (argc == 3) {
             Settle();
-            std::printf("peak_kb_empty %ld\ndialog_to_shown_ms", MemoryKilobytes("VmHWM"));
+            std::printf("peak_kb_empty %ld\n", MemoryKilobytes("VmHWM"));
             answer_.path = argv[1];
             answer_.Register();
-            for (int k = 0; k < std::stoi(argv[2].ToStdString()); ++k) {
+            const int loads = std::stoi(argv[2].ToStdString());
+            std::string shown = "dialog_to_shown_ms", returned = "dialog_to_returned_ms";
+            for (int k = 0; k < loads; ++k) {
                 Press("cmdInputData");
                 const Clock::time_point done = Clock::now();
                 Settle();
-                const std::chrono::duration<double, std::milli> shown =
-                    std::max(painted_, done) - answer_.closed;
-                std::printf(" %.3f", shown.count());
+                shown += Milliseconds(answer_.closed, std::max(painted_, done));
+                returned += Milliseconds(answer_.closed, done);
             }
+            std::printf("%s\n%s\n", shown.c_str(), returned.c_str());
+            for (int k = 0; k < loads; ++k) {
+                MeasureParts();
+            }
+            std::printf("read_ms%s\nfill_ms%s\ncount_ms%s\npaint_ms%s\n", parts_[0].c_str(),
+                        parts_[1].c_str(), parts_[2].c_str(), parts_[3].c_str());
+            Press("cmdInputData");  // the table as the command leaves it, for Results
             Press("cmdResults");
             const auto* report = wxWindow::FindWindowByName("txtResult", window_);
-            std::printf("\npeak_kb_loaded %ld\nreport %s\n", MemoryKilobytes("VmHWM"),
+            std::printf("peak_kb_loaded %ld\nreport %s\n", MemoryKilobytes("VmHWM"),
                         static_cast<const wxTextCtrl*>(report)->GetValue().utf8_str().data());
         }
 #ifdef __GLIBC__
@@ -157,6 +187,47 @@ class BenchApp : public wxApp {
 #endif
         std::fflush(stdout);
         std::_Exit(0);  // what is measured ends here; no need to tear the window down
+    }
+
+    static std::string Milliseconds(Clock::time_point from, Clock::time_point to) {
+        const std::chrono::duration<double, std::milli> span = to - from;
+        return " " + std::to_string(span.count());
+    }
+
+    // One Input Data taken apart, the same steps as the command's.
+    void MeasureParts() {
+        auto* table = static_cast<ResultList*>(wxWindow::FindWindowByName("lvwResult", window_));
+        table->RemoveAllRows();
+        Settle();
+        const Clock::time_point start = Clock::now();
+        RecordingView file;
+        file.record = false;
+        file.chosenFile = argv[1].utf8_string();
+        TestController reader(file);
+        reader.cmdInputData_Click();
+        const Clock::time_point read = Clock::now();
+        for (std::size_t row = 0; row < static_cast<std::size_t>(reader.PairCount()); ++row) {
+            const PairRecord& pair = reader.Pairs()[row];
+            table->AppendRow(pair.First);
+            table->AppendCell(row, pair.Second);
+            table->AppendCell(row, pair.Difference);
+        }
+        const Clock::time_point filled = Clock::now();
+#ifdef __WXGTK__
+        table->ShowAppendedRows();
+        const Clock::time_point counted = Clock::now();
+#else
+        // ShowAppendedRows's two steps, the count apart from the paint.
+        table->SetItemCount(reader.PairCount());
+        const Clock::time_point counted = Clock::now();
+        table->Update();
+#endif
+        const Clock::time_point done = Clock::now();
+        Settle();
+        parts_[0] += Milliseconds(start, read);
+        parts_[1] += Milliseconds(read, filled);
+        parts_[2] += Milliseconds(filled, counted);
+        parts_[3] += Milliseconds(counted, std::max(painted_, done));
     }
 
 #ifdef __GLIBC__
@@ -195,7 +266,9 @@ class BenchApp : public wxApp {
     wxWindow* window_ = nullptr;
     AnswerOpen answer_;
     Clock::time_point painted_{};
+    Clock::time_point framed_{};  // the end of GTK's last frame
     bool started_ = false;
+    std::string parts_[4];
 };
 
 }  // namespace

@@ -3,25 +3,28 @@
 #include "number_format.h"
 
 void ResultList::AppendRow(double value) {
-    rows_.emplace_back();
-    // A row rarely holds more than the three cells a record gives it.
-    rows_.back().reserve(3);
-    rows_.back().push_back(value);
+    cells_.insert(cells_.end(), {value, 0.0, 0.0});
+    filled_.push_back(1);
 }
 
 void ResultList::AppendCell(std::size_t row, double value) {
-    if (row >= rows_.size()) {
+    if (row >= StoredRows() || filled_[row] == kCellsPerRow) {
         return;
     }
-    rows_[row].push_back(value);
+    cells_[row * kCellsPerRow + filled_[row]++] = value;
     if (row < ShownRows()) {
         RefreshRow(row);
     }
 }
 
 wxString ResultList::CellText(std::size_t row, std::size_t column) const {
-    if (row >= rows_.size() || column >= rows_[row].size()) {
+    if (row >= StoredRows() || column >= filled_[row]) {
         return {};
     }
-    return wxString::FromUTF8(FormatNumber(rows_[row][column]));
+    return wxString::FromUTF8(FormatNumber(cells_[row * kCellsPerRow + column]));
+}
+
+void ResultList::ForgetRows() {
+    cells_.clear();
+    filled_.clear();
 }

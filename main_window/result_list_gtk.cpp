@@ -8,25 +8,24 @@
 // Asks the list for each cell as GTK draws it or a screen reader reads it.
 class ResultList::Model : public wxDataViewVirtualListModel {
   public:
-    explicit Model(const ResultList& list) : list_(list) {}
+    explicit Model(ResultList& list) : list_(list) {}
 
     void GetValueByRow(wxVariant& value, unsigned row, unsigned column) const override {
         value = list_.CellText(row, column);
     }
     bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
-    unsigned GetCount() const override { return count_; }
+    unsigned GetCount() const override { return static_cast<unsigned>(list_.shown_); }
 
     // A new row count, with the view built anew over it. Reset() would tell
     // GTK of every row one by one: 32,767 signals for a full file.
     void ShowRows(std::size_t count) {
         BeforeReset();
-        count_ = static_cast<unsigned>(count);
+        list_.shown_ = count;
         AfterReset();
     }
 
   private:
-    const ResultList& list_;
-    unsigned count_ = 0;
+    ResultList& list_;
 };
 
 namespace {
@@ -124,8 +123,8 @@ GtkWidget* ResultList::GetConnectWidget() {
 }
 
 void ResultList::ShowAppendedRows() {
-    if (ShownRows() != rows_.size()) {
-        model_->ShowRows(rows_.size());
+    if (ShownRows() != StoredRows()) {
+        model_->ShowRows(StoredRows());
         // wxWidgets redraws the rebuilt view and makes new headings clickable
         // when next idle, which comes after GTK's frame has drawn the rows: a
         // second layout and repaint of the whole table a frame later. Done
@@ -136,7 +135,7 @@ void ResultList::ShowAppendedRows() {
 }
 
 void ResultList::RemoveAllRows() {
-    rows_.clear();
+    ForgetRows();
     model_->ShowRows(0);
 }
 
@@ -152,10 +151,6 @@ int ResultList::HeadingWidth(int index) const {
     // As set: GTK reports the width drawn only once it has laid the view out.
     return gtk_tree_view_column_get_fixed_width(
         GtkColumn(*GetColumn(static_cast<unsigned>(index))));
-}
-
-std::size_t ResultList::ShownRows() const {
-    return model_->GetCount();
 }
 
 void ResultList::RefreshRow(std::size_t row) {

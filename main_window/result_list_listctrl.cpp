@@ -16,8 +16,9 @@ void ResultList::RemoveAllHeadings() {
 }
 
 void ResultList::ShowAppendedRows() {
-    if (ShownRows() != rows_.size()) {
-        SetItemCount(static_cast<long>(rows_.size()));
+    if (ShownRows() != StoredRows()) {
+        shown_ = StoredRows();
+        SetItemCount(static_cast<long>(shown_));
         // Painted now rather than when idle, as the native list view paints
         // after any change of its own.
         Update();
@@ -25,7 +26,8 @@ void ResultList::ShowAppendedRows() {
 }
 
 void ResultList::RemoveAllRows() {
-    rows_.clear();
+    ForgetRows();
+    shown_ = 0;
     DeleteAllItems();
 }
 
@@ -42,10 +44,6 @@ wxString ResultList::Heading(int index) const {
 
 int ResultList::HeadingWidth(int index) const {
     return GetColumnWidth(index);
-}
-
-std::size_t ResultList::ShownRows() const {
-    return static_cast<std::size_t>(GetItemCount());
 }
 
 void ResultList::RefreshRow(std::size_t row) {
