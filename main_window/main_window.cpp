@@ -124,6 +124,12 @@ wxIconBundle ProgramIcons() {
     return icons;
 }
 
+void SetProgramIcons(wxTopLevelWindow& window) {
+    if (const wxIconBundle icons = ProgramIcons(); !icons.IsEmpty()) {
+        window.SetIcons(icons);
+    }
+}
+
 }  // namespace
 
 frmduvora::frmduvora(Options options)
@@ -141,9 +147,15 @@ frmduvora::frmduvora(Options options)
     // The platform's dialogs speak the user's language; the program's own
     // texts and numbers do not depend on the C library's locale.
     wxUILocale::UseDefault();
-    if (const wxIconBundle icons = ProgramIcons(); !icons.IsEmpty()) {
-        SetIcons(icons);
-    }
+#ifdef DUVORA_EMBEDDED_ICON
+    // Decoding the PNGs and handing them to the X server takes milliseconds
+    // that the first paint need not wait for. Once idle is, on a desktop,
+    // usually before the window manager has framed the window, and at worst
+    // a frame after the window first shows.
+    CallAfter([this] { SetProgramIcons(*this); });
+#else
+    SetProgramIcons(*this);
+#endif
     panel_ = new wxPanel(this);
     fontScale_ = DefaultFontScale(*panel_);
     CreateControls();
