@@ -27,8 +27,13 @@ class=$(xprop -id "$window" WM_CLASS)
 [ -z "$wm_class" ] || grep -q "\"$wm_class\"" <<<"$class" ||
     fail "the window has $class, the desktop entry expects \"$wm_class\""
 # Read whole first: grep -q would stop reading the icons' pictures part way,
-# and xprop's broken pipe would then fail the check.
-icons=$(xprop -id "$window" _NET_WM_ICON)
+# and xprop's broken pipe would then fail the check. The icons may come just
+# after the window first shows.
+for _ in $(seq 25); do
+    icons=$(xprop -id "$window" _NET_WM_ICON)
+    grep -q "Icon (" <<<"$icons" && break
+    sleep 0.2
+done
 grep -q "Icon (" <<<"$icons" || fail "the window carries no icon"
 
 xdotool windowfocus --sync "$window" key alt+e
