@@ -4,13 +4,9 @@
 // through wxWidgets' modal dialog hook, never by a person.
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,11 +35,23 @@
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/statbmp.h>
+constexpr bool kGtk = true;
+#else
+constexpr bool kGtk = false;
 #endif
 
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// Each control where the window is drawn at scale 1; the buttons and labels
+// show captions.
+const std::pair<const char*, wxRect> kDrawn[] = {
+    {"cmdInputData", {448, 24, 137, 33}}, {"cmdResults", {448, 72, 137, 33}},
+    {"cmdClear", {448, 120, 137, 33}},    {"cmdEnd", {448, 168, 137, 33}},
+    {"lalResults", {16, 400, 41, 17}},    {"lalInputdata", {16, 8, 81, 17}},
+    {"txtResult", {16, 424, 569, 121}},   {"lvwResult", {16, 32, 417, 353}}};
+const std::size_t kCaptioned = 6;
 
 // Lets pending events, paints and idle work run.
 void LetEventsRun() {
@@ -163,10 +171,11 @@ class Window : public testing::Test {
 #endif
     }
     // The headings, each row, then each line of the report; cells joined by "|".
-    Lines Shown() const {
+    Lines Shown(bool withTable = true) const {
         Lines shown;
         const ResultList& table = *Table();
-        for (long row = -1; table.HeadingCount() > 0 && row < long(table.ShownRows()); ++row) {
+        for (long row = -1; withTable && table.HeadingCount() > 0 && row < long(table.ShownRows());
+             ++row) {
             shown.emplace_back();
             for (int column = 0; column < table.HeadingCount(); ++column) {
                 shown.back() += column > 0 ? "|" : "";
@@ -274,12 +283,9 @@ TEST_F(Window, AKeyboardUsersSession) {
     EXPECT_EQ(Dialogs::offeredPath, path);
     EXPECT_EQ(Dialogs::filterIndex, 1);
     EXPECT_EQ(Dialogs::title, "Open");  // GTK's own word, untranslated in the C locale
-#ifdef __WXGTK__
     // GTK matches patterns literally and with case; Windows does neither.
-    EXPECT_EQ(Dialogs::wildcard, "All Files (*.*)|*|Text Files (*.txt)|*.[tT][xX][tT]");
-#else
-    EXPECT_EQ(Dialogs::wildcard, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
-#endif
+    EXPECT_EQ(Dialogs::wildcard, kGtk ? "All Files (*.*)|*|Text Files (*.txt)|*.[tT][xX][tT]"
+                                      : "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     EXPECT_EQ(Shown(), (Lines{"C\tc|D|Different", "5|3|2"}));
     // A tab in a heading would split its column.
     Table()->SetFocus();
@@ -321,26 +327,6 @@ TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
     EXPECT_EQ(Dialogs::offeredPath, dropped[0]);
 }
 
-// Data files from a fixed seed: numbers of every size, and now and then
-// data that stops reading early or blank lines at the end.
-std::vector<std::string> GeneratedFiles() {
-    std::mt19937 random(20241207);
-    const char* tails[] = {"", "12kg,1\n", "5\n", "\n \n\n", "1e308,-1e308\n"};
-    std::vector<std::string> files;
-    for (int file = 0; file < 12; ++file) {
-        std::string text = "S" + std::to_string(file) + ",T" + std::to_string(file) + "\n";
-        const double scale = std::pow(10.0, static_cast<int>(random() % 25) - 12);
-        for (auto values = 2 * (random() % 40); values > 0; --values) {
-            const double value = (static_cast<int>(random() % 200001) - 100000) * scale;
-            char number[32];
-            std::snprintf(number, sizeof number, "%.*g", int(random() % 17) + 1, value);
-            text += number + std::string(values % 2 == 0 ? "," : "\n");
-        }
-        files.push_back(text + tails[random() % 5]);
-    }
-    return files;
-}
-
 // What the real program prints for `--report FILE`, with no display: its
 // exit status, then the lines of standard output, "err:" those of standard error.
 Lines ProgramReport(const wxString& file) {
@@ -358,49 +344,41 @@ Lines ProgramReport(const wxString& file) {
     return printed;
 }
 
-// Every example, every test file and the generated files: `duvora --report`
-// prints the report the window shows, line for line and byte for byte, or
-// the text of its message box; and the rows the window keeps after reading
-// stopped early are the pairs the program says it used.
+// Every example, every test file and the generated ones (numbers of every
+// size, now and then data that stops reading early or blanks at the end):
+// `duvora --report` prints the report the window shows, line for line and
+// byte for byte, or the text of its message box; and the rows the window
+// keeps after reading stopped early are the pairs the program says it used.
 TEST_F(Window, ReportsAsTheWindowShowsThem) {
     const std::filesystem::path data = DUVORA_TEST_DATA_DIR;
-    std::vector<wxString> paths;
-    for (const auto& folder : {data, data.parent_path().parent_path() / "examples"}) {
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            if (entry.is_regular_file()) {
-                paths.push_back(wxString::FromUTF8(Utf8Text(entry.path())));
-            }
-        }
-    }
-    for (const std::string& text : GeneratedFiles()) {
-        paths.push_back(Write("generated" + std::to_string(paths.size()) + ".txt", text));
-    }
     std::set<std::string> statuses;
-    for (const wxString& path : paths) {
-        Load(path);
-        Dialogs::answers.push_back("OK");  // should Results show its message
-        Press("cmdResults");
-        const bool box = Dialogs::answers.empty();
-        Dialogs::answers.clear();
-        Lines printed = ProgramReport(path);
-        statuses.insert(printed.front());
-        // Where reading stopped is no part of the window; the pairs used are its rows.
-        const std::string used = "; " + std::to_string(Table()->ShownRows()) + " pair";
-        const auto stop = std::find_if(printed.begin(), printed.end(), [](const auto& line) {
-            return line.find(": reading stopped: ") != std::string::npos;
-        });
-        const bool stopped = stop != printed.end() && stop->find(used) != std::string::npos;
-        Lines shown{box ? "1" : stopped ? "3" : "0"};
-        for (int line = 0; !Report()->IsEmpty() && line < Report()->GetNumberOfLines(); ++line) {
-            shown.push_back(Report()->GetLineText(line).utf8_string());
+    for (const auto& folder : {data, data / "generated", data / "../../examples"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const wxString path = wxString::FromUTF8(Utf8Text(entry.path()));
+            if (!entry.is_regular_file()) {
+                continue;
+            }
+            Load(path);
+            Dialogs::answers.push_back("OK");  // should Results show its message
+            Press("cmdResults");
+            const bool box = Dialogs::answers.empty();
+            Dialogs::answers.clear();
+            const Lines printed = ProgramReport(path);
+            statuses.insert(printed.front());
+            // Where reading stopped is no part of the window; the pairs used are its rows.
+            const std::string used = "; " + std::to_string(Table()->ShownRows()) + " pair";
+            const auto stop = std::find_if(printed.begin(), printed.end(), [&](const auto& line) {
+                return line.find(": reading stopped: ") != line.npos &&
+                       line.find(used) != line.npos;
+            });
+            Lines shown = Shown(false);
+            shown.insert(shown.begin(), box ? "1" : stop != printed.end() ? "3" : "0");
+            shown.insert(shown.end(), stop, std::min(stop + 1, printed.end()));
+            if (box) {
+                shown.push_back("err:" + Dialogs::message.AfterFirst(' ').utf8_string());
+            }
+            EXPECT_EQ(printed, shown) << path;
         }
-        if (stopped) {
-            shown.push_back(*stop);
-        }
-        if (box) {
-            shown.push_back("err:" + Dialogs::message.AfterFirst(' ').utf8_string());
-        }
-        EXPECT_EQ(printed, shown) << path;
     }
     EXPECT_EQ(statuses, (std::set<std::string>{"0", "1", "3"}));
 }
@@ -414,12 +392,7 @@ class LayoutAsDrawn : public Window {
 // default font, but no further than the screen holds.
 TEST_F(LayoutAsDrawn, EveryControlSitsWhereDrawnAndTheScaleFollowsFontAndScreen) {
     EXPECT_EQ(window_->GetClientSize(), window_->FromDIP(wxSize(607, 571)));
-    const std::pair<const char*, wxRect> drawn[] = {
-        {"cmdInputData", {448, 24, 137, 33}}, {"cmdResults", {448, 72, 137, 33}},
-        {"cmdClear", {448, 120, 137, 33}},    {"cmdEnd", {448, 168, 137, 33}},
-        {"lalResults", {16, 400, 41, 17}},    {"lalInputdata", {16, 8, 81, 17}},
-        {"txtResult", {16, 424, 569, 121}},   {"lvwResult", {16, 32, 417, 353}}};
-    for (const auto& [name, rect] : drawn) {
+    for (const auto& [name, rect] : kDrawn) {
         const wxRect actual = Find(name)->GetRect(), expected(window_->FromDIP(rect.GetPosition()),
                                                               window_->FromDIP(rect.GetSize()));
         EXPECT_EQ(actual.GetPosition(), expected.GetPosition()) << name;
@@ -457,33 +430,20 @@ wxRect WorkArea() {
 
 class OnScreen : public Window {
   protected:
-#ifdef __WXGTK__
-    // With DUVORA_TEST_WM set, that window manager runs, and a desktop panel
-    // 32 pixels high along the bottom of the screen keeps windows off it.
+    // With DUVORA_TEST_WM set, that window manager runs, set to keep a desktop
+    // panel's 32 pixels along the bottom of the screen free of windows.
     static void SetUpTestSuite() {
-        const char* manager = std::getenv("DUVORA_TEST_WM");
-        if (manager == nullptr || *manager == 0) {
+        const wxString manager = wxGetenv("DUVORA_TEST_WM");
+        if (manager.empty()) {
             return;
         }
-        GtkWidget* panel = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-        const int width = wxGetDisplaySize().x, top = wxGetDisplaySize().y - 32;
-        gtk_window_set_type_hint(GTK_WINDOW(panel), GDK_WINDOW_TYPE_HINT_DOCK);
-        gtk_window_move(GTK_WINDOW(panel), 0, top);
-        gtk_window_set_default_size(GTK_WINDOW(panel), width, 32);
-        gtk_widget_realize(panel);
-        const long strut[12] = {0, 0, 0, 32, 0, 0, 0, 0, 0, 0, 0, width - 1};  // bottom, all along
-        gdk_property_change(gtk_widget_get_window(panel),
-                            gdk_atom_intern_static_string("_NET_WM_STRUT_PARTIAL"),
-                            gdk_atom_intern_static_string("CARDINAL"), 32, GDK_PROP_MODE_REPLACE,
-                            reinterpret_cast<const guchar*>(strut), 12);
-        gtk_widget_show(panel);
-        ASSERT_TRUE(g_spawn_command_line_async(manager, nullptr)) << manager;
-        for (int wait = 0; wait < 500 && WorkArea().GetBottom() >= top; ++wait) {
+        ASSERT_NE(wxExecute(manager, wxEXEC_ASYNC), 0) << manager;
+        for (int wait = 0; wait < 500 && WorkArea().GetBottom() >= wxGetDisplaySize().y - 32;
+             ++wait) {
             wxMilliSleep(10);
             LetEventsRun();
         }
     }
-#endif
     OnScreen() {
         // Until the window manager has framed and placed the window and the
         // window has fitted itself to that frame: the same for a while.
@@ -502,19 +462,17 @@ class OnScreen : public Window {
 // suite: the first window of a process cannot know its frame until shown.
 TEST_F(OnScreen, TheWholeWindowFitsTheWorkAreaWithEveryControlAndCaptionWhole) {
     const wxRect frame = Frame(*window_), area = WorkArea();
-    std::printf("Work area %dx%d at %d,%d; window with its frame %dx%d at %d,%d; scale %.3f\n",
-                area.width, area.height, area.x, area.y, frame.width, frame.height, frame.x,
-                frame.y, window_->LayoutScale());
-    EXPECT_TRUE(area.Contains(frame));
-    const char* const controls[] = {"cmdInputData", "cmdResults",   "cmdClear",  "cmdEnd",
-                                    "lalResults",   "lalInputdata", "txtResult", "lvwResult"};
-    for (std::size_t index = 0; index < std::size(controls); ++index) {
-        const wxRect rect = Find(controls[index])->GetRect();
-        const wxSize needed = Find(controls[index])->GetBestSize();
-        EXPECT_TRUE(window_->GetClientRect().Contains(rect)) << controls[index];
-        // The first six show captions.
-        EXPECT_TRUE(index >= 6 || (rect.width >= needed.x && rect.height >= needed.y))
-            << controls[index];
+    EXPECT_TRUE(area.Contains(frame)) << wxString::Format(
+        "Work area %dx%d at %d,%d; window with its frame %dx%d at %d,%d; scale %.3f", area.width,
+        area.height, area.x, area.y, frame.width, frame.height, frame.x, frame.y,
+        window_->LayoutScale());
+    for (std::size_t index = 0; index < std::size(kDrawn); ++index) {
+        const char* name = kDrawn[index].first;
+        const wxRect rect = Find(name)->GetRect();
+        const wxSize needed = Find(name)->GetBestSize();
+        EXPECT_TRUE(window_->GetClientRect().Contains(rect)) << name;
+        EXPECT_TRUE(index >= kCaptioned || (rect.width >= needed.x && rect.height >= needed.y))
+            << name;
     }
 }
 
@@ -546,11 +504,7 @@ TEST_F(OnScreen, WithTheDefaultFontNoNumberOrReportLineIsClipped) {
 // For the title bar and the taskbar: 16, 32, 48 and 256 pixels on GTK, the
 // system's small and large sizes on Windows.
 TEST_F(Window, CarriesTheProgramsIcons) {
-#ifdef __WXGTK__
-    EXPECT_EQ(window_->GetIcons().GetIconCount(), 4u);
-#else
-    EXPECT_EQ(window_->GetIcons().GetIconCount(), 2u);
-#endif
+    EXPECT_EQ(window_->GetIcons().GetIconCount(), kGtk ? 4u : 2u);
 }
 
 // Record k of a file holds k and 2k: its row shows "k|2k|-k". The rows at both
