@@ -22,7 +22,6 @@ msiextract -C "$work" "$msi" >/dev/null
 (cd "$(dirname "$(find "$work" -name duvora.exe)")" && wixl -a x64 -o "$work/old.msi" -D Name=Duvora -D Version=0.0.1 -D Publisher=Old "$wxs")
 msiexec /i "$work/old.msi" && [ -f "$folder/duvora.exe" ] || fail "the older version did not install"
 msiexec /i "$msi" || fail "msiexec could not install $msi"
-
 # The shortcut holds its paths in both narrow and wide characters.
 grep -q 'Program Files\\Duvora\\duvora.exe' <<<"$(strings -a "$(shortcut)")" || fail "no shortcut starts duvora.exe"
 grep -q "$product\\\\duvora.ico" <<<"$(strings -a -el "$(shortcut)")" && [ -f "$icon" ] || fail "the shortcut has no icon"
@@ -32,7 +31,6 @@ entry=$(reg "$uninstall\\$product") products=$(reg "$classes\\Installer\\Product
     fail "Apps & features lacks the name, version or publisher: $entry"
 [ "$(grep -c 'ProductName.*Duvora' <<<"$products")" -eq 1 ] || fail "the older version was not replaced: $products"
 grep -q "ProductIcon.*$product.*duvora.ico" <<<"$products" || fail "Apps & features shows no icon"
-
 # Open with, for both types, passing the file; never their default program.
 app=$(reg "$classes\\Applications\\duvora.exe" /s)
 grep -qE '^\s+\.csv\s' <<<"$app" && grep -qE '^\s+\.txt\s' <<<"$app" && grep -q 'duvora.exe" "%1"' <<<"$app" ||
@@ -43,7 +41,6 @@ for type in .csv .txt; do
         fail "$type has no Open with entry that starts Duvora"
     ! grep -q "$progid" <<<"$(reg "$classes\\$type" /ve)" || fail "Duvora became $type's default"
 done
-
 # The installed program, given a file as Open with gives it, shows its records.
 "$wine_run" "$prefix" "C:\\Program Files\\Duvora\\duvora.exe" "Z:${data//\//\\}" &
 expected=$(sed -n '2,$p' "$data" | tr -d '\r' | sed '/^$/d' | cut -d, -f1,2 | tr , '\t')
