@@ -41,19 +41,15 @@ constexpr bool kGtk = false;
 #endif
 
 namespace {
-
 using Lines = std::vector<std::string>;
 
-// Each control where the window is drawn at scale 1; the buttons and labels
-// show captions.
+// Where each control is drawn at scale 1; the first six show captions.
 const std::pair<const char*, wxRect> kDrawn[] = {
     {"cmdInputData", {448, 24, 137, 33}}, {"cmdResults", {448, 72, 137, 33}},
     {"cmdClear", {448, 120, 137, 33}},    {"cmdEnd", {448, 168, 137, 33}},
     {"lalResults", {16, 400, 41, 17}},    {"lalInputdata", {16, 8, 81, 17}},
     {"txtResult", {16, 424, 569, 121}},   {"lvwResult", {16, 32, 417, 353}}};
-const std::size_t kCaptioned = 6;
 
-// Lets pending events, paints and idle work run.
 void LetEventsRun() {
     for (int i = 0; i < 3; ++i) {
         wxYield();
@@ -89,8 +85,7 @@ class Dialogs : public wxModalDialogHook {
                       wxICON_EXCLAMATION | wxOK);
             EXPECT_EQ(box->GetParent()->GetName(), "frmduvora");
 #ifdef __WXGTK__
-            // GTK's own box would show no icon; the generic one builds its
-            // warning sign and buttons as it shows, so it is looked at shown.
+            // GTK's own box shows no icon; the generic one, shown, has its sign.
             shown = box;
             wxTheApp->CallAfter([box] {
                 int signs = 0, buttons = 0;
@@ -153,8 +148,7 @@ class Window : public testing::Test {
     wxString Write(const std::string& name, const std::string& bytes) const {
         return wxString::FromUTF8(files_.Write(name, bytes));
     }
-    // A cell's text, or with row -1 a heading, as a screen reader reads it:
-    // through ATK on GTK, from the native list view on Windows.
+    // A cell's text, or with row -1 a heading, as a screen reader reads it.
     std::string Cell(long row, int column) const {
 #ifdef __WXGTK__
         AtkTable* table = ATK_TABLE(gtk_widget_get_accessible(Table()->GtkGetTreeView()));
@@ -193,9 +187,8 @@ class Window : public testing::Test {
     ScratchFolder files_;
 };
 
-// Presses the key as a person would, the pointer over the window (without a
-// window manager keys go to the window under it), then lets the window react:
-// a button shows pressed for a moment first.
+// Presses the key as a person would, the pointer over the window (without a window
+// manager keys go to the window under it); a button shows pressed for a moment.
 void Key(wxWindow* window, int key, int modifiers = wxMOD_NONE) {
     wxUIActionSimulator keys;
     keys.MouseMove(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
@@ -216,8 +209,10 @@ bool HasFocus(wxWindow* control) {
     return focus != nullptr;
 }
 
-// The clipboard's text, "|" between its cells and "\n" after its lines.
-std::string Clipboard() {
+// Presses Ctrl with the key on the control; the clipboard's text then, "|"
+// between its cells and "\n" after its lines.
+std::string Copied(wxWindow* control, int key = 'c') {
+    Key(control, key, wxMOD_CONTROL);
     wxTextDataObject data;
     const wxClipboardLocker clipboard;
     wxString text = !clipboard || !wxTheClipboard->GetData(data) ? "(none)" : data.GetText();
@@ -236,7 +231,6 @@ TEST_F(Window, AKeyboardUsersSession) {
     Dialogs::answers.push_back("OK");
     Key(window_, 'r', wxMOD_ALT);
     EXPECT_EQ(Dialogs::message, "Error: Incomplete data inputed, try input data again.");
-
     // A name with letters outside ASCII, as a person picks it in the dialog.
     const wxString path = Write("Blutdruck \xC3\xA4\xC3\xB6\xC3\xBC \xC4\x87.txt",
                                 "Before,After\r\n12.5,11.0\r\n14.0,13.25\r\n9.75,10\r\n");
@@ -253,30 +247,22 @@ TEST_F(Window, AKeyboardUsersSession) {
                      "We will not reject the null hypothesis.",
                      "There is no differnet between Before and After at the 95% "
                      "confidence level."}));
-    // Copied as a spreadsheet takes them: every row while none is selected,
-    // then the rows selected from the keyboard, then the report.
+    // Copied as a spreadsheet takes them: all rows, the rows selected, the report.
     const std::string headings = "Before|After|Different\n", first = "12.5|11|1.5\n",
                       last = "14|13.25|0.75\n9.75|10|-0.25\n";
     Table()->SetFocus();
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + first + last);
+    EXPECT_EQ(Copied(Table()), headings + first + last);
     Key(Table(), WXK_END);
     Key(Table(), WXK_UP, wxMOD_SHIFT);
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + last);
+    EXPECT_EQ(Copied(Table()), headings + last);
     Key(Table(), WXK_END);
-    Key(Table(), 'a', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + last);  // Ctrl+A copies nothing
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + first + last);
+    EXPECT_EQ(Copied(Table(), 'a'), headings + last);  // Ctrl+A copies nothing
+    EXPECT_EQ(Copied(Table()), headings + first + last);
     Find("cmdEnd")->SetFocus();
     Key(window_, WXK_TAB);
     Key(Report(), 'a', wxMOD_CONTROL);
-    Key(Report(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), Report()->GetValue().utf8_string());
-
-    // Cancel reads the same file again, offered with text files selected,
-    // and so does the next Cancel.
+    EXPECT_EQ(Copied(Report()), Report()->GetValue().utf8_string());
+    // Cancel, twice, reads the same file again, offered with text files selected.
     Write(wxFileName(path).GetFullName().utf8_string(), "\"C\tc\",D\n5,3\n");
     Load("");
     Load("");
@@ -289,13 +275,11 @@ TEST_F(Window, AKeyboardUsersSession) {
     EXPECT_EQ(Shown(), (Lines{"C\tc|D|Different", "5|3|2"}));
     // A tab in a heading would split its column.
     Table()->SetFocus();
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), "C c|D|Different\n5|3|2\n");
-
+    EXPECT_EQ(Copied(Table()), "C c|D|Different\n5|3|2\n");
     Key(window_, 'c', wxMOD_ALT);
     EXPECT_EQ(Shown(), Lines{});
-    Key(Table(), 'c', wxMOD_CONTROL);  // nothing to copy: the clipboard keeps its text
-    EXPECT_EQ(Clipboard(), "C c|D|Different\n5|3|2\n");
+    // Nothing to copy: the clipboard keeps its text.
+    EXPECT_EQ(Copied(Table()), "C c|D|Different\n5|3|2\n");
     Key(window_, 'e', wxMOD_ALT);
     EXPECT_EQ(endRequests_, 1);
 }
@@ -316,7 +300,6 @@ TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
     Load("");
     EXPECT_EQ(Dialogs::offeredPath, given);
     EXPECT_EQ(Shown(), (Lines{"C|D|Different", "5|3|2"}));
-
     const wxString dropped[] = {Write("dropped.txt", "E,F\n7,1\n"), given};
     auto* target = dynamic_cast<wxFileDropTarget*>(window_->GetDropTarget());
     ASSERT_NE(target, nullptr);
@@ -327,8 +310,7 @@ TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
     EXPECT_EQ(Dialogs::offeredPath, dropped[0]);
 }
 
-// What the real program prints for `--report FILE`, with no display: its
-// exit status, then the lines of standard output, "err:" those of standard error.
+// The real program's `--report FILE` with no display: status, output, "err:" errors.
 Lines ProgramReport(const wxString& file) {
     wxExecuteEnv environment;
     wxGetEnvMap(&environment.env);
@@ -344,8 +326,7 @@ Lines ProgramReport(const wxString& file) {
     return printed;
 }
 
-// Every example, every test file and the generated ones (numbers of every
-// size, now and then data that stops reading early or blanks at the end):
+// Every example and test file, the generated ones with numbers of every size:
 // `duvora --report` prints the report the window shows, line for line and
 // byte for byte, or the text of its message box; and the rows the window
 // keeps after reading stopped early are the pairs the program says it used.
@@ -406,25 +387,17 @@ TEST_F(LayoutAsDrawn, EveryControlSitsWhereDrawnAndTheScaleFollowsFontAndScreen)
     EXPECT_DOUBLE_EQ(layout::FitScale({1366, 768}, {0, 54}), 714.0 / 571);
 }
 
-// The window with its frame, and the work area, as the X server has them on
-// GTK: wxWidgets keeps its own idea of both.
-wxRect Frame(const wxWindow& window) {
+// The window with its frame, or given none the work area, as the X server
+// has them on GTK: wxWidgets keeps its own idea of both.
+wxRect ScreenRect(const wxWindow* window) {
 #ifdef __WXGTK__
-    GdkRectangle frame{};
-    gdk_window_get_frame_extents(gtk_widget_get_window(window.GetHandle()), &frame);
-    return {frame.x, frame.y, frame.width, frame.height};
+    GdkRectangle rect{};
+    window != nullptr
+        ? gdk_window_get_frame_extents(gtk_widget_get_window(window->GetHandle()), &rect)
+        : gdk_monitor_get_workarea(gdk_display_get_monitor(gdk_display_get_default(), 0), &rect);
+    return {rect.x, rect.y, rect.width, rect.height};
 #else
-    return window.GetScreenRect();
-#endif
-}
-
-wxRect WorkArea() {
-#ifdef __WXGTK__
-    GdkRectangle area{};
-    gdk_monitor_get_workarea(gdk_display_get_monitor(gdk_display_get_default(), 0), &area);
-    return {area.x, area.y, area.width, area.height};
-#else
-    return wxDisplay(0u).GetClientArea();
+    return window != nullptr ? window->GetScreenRect() : wxDisplay(0u).GetClientArea();
 #endif
 }
 
@@ -438,21 +411,20 @@ class OnScreen : public Window {
             return;
         }
         ASSERT_NE(wxExecute(manager, wxEXEC_ASYNC), 0) << manager;
-        for (int wait = 0; wait < 500 && WorkArea().GetBottom() >= wxGetDisplaySize().y - 32;
-             ++wait) {
+        for (int wait = 0;
+             wait < 500 && ScreenRect(nullptr).GetBottom() >= wxGetDisplaySize().y - 32; ++wait) {
             wxMilliSleep(10);
             LetEventsRun();
         }
     }
     OnScreen() {
-        // Until the window manager has framed and placed the window and the
-        // window has fitted itself to that frame: the same for a while.
+        // Until the window, framed and placed, has fitted itself: the same for a while.
         wxRect last;
         for (int wait = 0, same = 0; wait < 500 && same < 20; ++wait) {
             wxMilliSleep(10);
             LetEventsRun();
-            same = Frame(*window_) == last ? same + 1 : 0;
-            last = Frame(*window_);
+            same = ScreenRect(window_) == last ? same + 1 : 0;
+            last = ScreenRect(window_);
         }
     }
 };
@@ -461,7 +433,7 @@ class OnScreen : public Window {
 // the work area (under a panel, if any); no caption is cut off. First of its
 // suite: the first window of a process cannot know its frame until shown.
 TEST_F(OnScreen, TheWholeWindowFitsTheWorkAreaWithEveryControlAndCaptionWhole) {
-    const wxRect frame = Frame(*window_), area = WorkArea();
+    const wxRect frame = ScreenRect(window_), area = ScreenRect(nullptr);
     EXPECT_TRUE(area.Contains(frame)) << wxString::Format(
         "Work area %dx%d at %d,%d; window with its frame %dx%d at %d,%d; scale %.3f", area.width,
         area.height, area.x, area.y, frame.width, frame.height, frame.x, frame.y,
@@ -471,8 +443,7 @@ TEST_F(OnScreen, TheWholeWindowFitsTheWorkAreaWithEveryControlAndCaptionWhole) {
         const wxRect rect = Find(name)->GetRect();
         const wxSize needed = Find(name)->GetBestSize();
         EXPECT_TRUE(window_->GetClientRect().Contains(rect)) << name;
-        EXPECT_TRUE(index >= kCaptioned || (rect.width >= needed.x && rect.height >= needed.y))
-            << name;
+        EXPECT_TRUE(index >= 6 || (rect.width >= needed.x && rect.height >= needed.y)) << name;
     }
 }
 
@@ -501,8 +472,7 @@ TEST_F(OnScreen, WithTheDefaultFontNoNumberOrReportLineIsClipped) {
 #endif
 }
 
-// For the title bar and the taskbar: 16, 32, 48 and 256 pixels on GTK, the
-// system's small and large sizes on Windows.
+// For title bar and taskbar: 16, 32, 48 and 256 pixels on GTK, small and large on Windows.
 TEST_F(Window, CarriesTheProgramsIcons) {
     EXPECT_EQ(window_->GetIcons().GetIconCount(), kGtk ? 4u : 2u);
 }
@@ -572,7 +542,6 @@ TEST_F(Window, ACutOffHeadingOrNumberShowsWholeOnHover) {
     gchar* tip = gtk_widget_get_tooltip_text(button);
     EXPECT_EQ(tip == nullptr ? "" : std::string(tip), heading);
     g_free(tip);
-
     // GTK asks as the pointer rests over the middle of the first row's cell.
     auto* tree = GTK_TREE_VIEW(Table()->GtkGetTreeView());
     Table()->GetColumn(0)->SetWidth(window_->FromDIP(40));
@@ -595,9 +564,8 @@ TEST_F(Window, ACutOffHeadingOrNumberShowsWholeOnHover) {
     EXPECT_FALSE(tipShown(1));
 }
 
-// A user whose language is German: GTK's dialogs speak it, a file's numbers
-// still read with a point, and the table writes the German decimal comma.
-// Each test runs in a process of its own, so the locale stays with this one.
+// A German user: GTK's dialogs speak German, a file's numbers still read with a
+// point, the table writes the decimal comma. The locale stays in this test's process.
 class GermanUser : public Window {
   protected:
     static void SetUpTestSuite() { wxSetEnv("LC_ALL", "de_DE.UTF-8"); }
@@ -613,16 +581,14 @@ TEST_F(GermanUser, SeesGtkDialogsInGermanAndNumbersWithTheDecimalComma) {
 
 #endif
 
-// A failed wx assertion would otherwise open a dialog and wait for a person.
-void FailOnAssert(const wxString& file, int line, const wxString&, const wxString& condition,
-                  const wxString& text) {
-    ADD_FAILURE_AT(file.utf8_str(), line) << condition.utf8_string() << ": " << text.utf8_string();
-}
-
 class TestApp : public wxApp {
   public:
     bool OnInit() override {
-        wxSetAssertHandler(FailOnAssert);
+        // A failed assertion would otherwise open a dialog and wait for a person.
+        wxSetAssertHandler([](const wxString& file, int line, const wxString&,
+                              const wxString& condition, const wxString& text) {
+            ADD_FAILURE_AT(file.utf8_str(), line) << condition << ": " << text;
+        });
         SetExitOnFrameDelete(false);
         answers_.Register();
         CallAfter([this] {

@@ -8,10 +8,8 @@ set -euo pipefail
 wm_class=${1?usage: window_shows_and_ends.sh WM_CLASS COMMAND [ARG...]}
 shift
 fail() { echo "FAILED: $*" >&2; exit 1; }
-"$@" &
-pid=$!
+"$@" & pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-window=
 for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Duvora$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
