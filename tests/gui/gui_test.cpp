@@ -364,8 +364,7 @@ TEST_F(Window, ReportsAsTheWindowShowsThem) {
     EXPECT_EQ(statuses, (std::set<std::string>{"0", "1", "3"}));
 }
 
-class LayoutAsDrawn : public Window {
-  protected:
+struct LayoutAsDrawn : Window {
     LayoutAsDrawn() : Window(1.0) {}
 };
 
@@ -566,8 +565,7 @@ TEST_F(Window, ACutOffHeadingOrNumberShowsWholeOnHover) {
 
 // A German user: GTK's dialogs speak German, a file's numbers still read with a
 // point, the table writes the decimal comma. The locale stays in this test's process.
-class GermanUser : public Window {
-  protected:
+struct GermanUser : Window {
     static void SetUpTestSuite() { wxSetEnv("LC_ALL", "de_DE.UTF-8"); }
 };
 

@@ -17,7 +17,6 @@ product=$(property ProductCode) classes='HKLM\Software\Classes'
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 folder=$prefix/drive_c/Program\ Files/Duvora icon=$prefix/drive_c/windows/Installer/$product/duvora.ico
 shortcut() { find "$prefix/drive_c" -path '*/Start Menu/Programs/*' -iname 'duvora*.lnk'; }
-
 msiextract -C "$work" "$msi" >/dev/null
 (cd "$(dirname "$(find "$work" -name duvora.exe)")" && wixl -a x64 -o "$work/old.msi" -D Name=Duvora -D Version=0.0.1 -D Publisher=Old "$wxs")
 msiexec /i "$work/old.msi" && [ -f "$folder/duvora.exe" ] || fail "the older version did not install"
@@ -53,7 +52,6 @@ done
 # End, pressed as a user would: sent to the window, its release would find it gone.
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Duvora$' | head -n 1)" key alt+e
 wait $! || fail "the installed program ended with a failure"
-
 msiexec /x "$msi" || fail "msiexec could not uninstall"
 [ ! -e "$folder" ] && [ -z "$(shortcut)" ] && [ ! -e "$icon" ] || fail "files are left after uninstall"
 ! grep -i duvora <<<"$(reg 'HKLM\Software' /s; reg 'HKCU\Software' /s)" || fail "the registry still names Duvora"
