@@ -200,15 +200,6 @@ void Key(wxWindow* window, int key, int modifiers = wxMOD_NONE) {
     }
 }
 
-// The control that has the focus, or whose inner part has it.
-bool HasFocus(wxWindow* control) {
-    wxWindow* focus = wxWindow::FindFocus();
-    while (focus != nullptr && focus != control) {
-        focus = focus->GetParent();
-    }
-    return focus != nullptr;
-}
-
 // Presses Ctrl with the key on the control; the clipboard's text then, "|"
 // between its cells and "\n" after its lines.
 std::string Copied(wxWindow* control, int key = 'c') {
@@ -222,11 +213,12 @@ std::string Copied(wxWindow* control, int key = 'c') {
 }
 
 TEST_F(Window, AKeyboardUsersSession) {
-    EXPECT_TRUE(HasFocus(Find("cmdInputData")));
+    // The control, or its inner part, has the focus.
+    EXPECT_TRUE(Find("cmdInputData")->IsDescendant(wxWindow::FindFocus()));
     for (const char* next :
          {"cmdResults", "cmdClear", "cmdEnd", "txtResult", "lvwResult", "cmdInputData"}) {
         Key(window_, WXK_TAB);
-        EXPECT_TRUE(HasFocus(Find(next))) << next;
+        EXPECT_TRUE(Find(next)->IsDescendant(wxWindow::FindFocus())) << next;
     }
     Dialogs::answers.push_back("OK");
     Key(window_, 'r', wxMOD_ALT);
@@ -477,8 +469,9 @@ TEST_F(Window, CarriesTheProgramsIcons) {
 }
 
 // Record k of a file holds k and 2k: its row shows "k|2k|-k". The rows at both
-// ends and in the middle, after a shorter file, Clear and the largest again.
-TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
+// ends and in the middle, after a shorter file, Clear and the largest again;
+// and only the cells the table is given.
+TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterItAndOnlyTheCellsGiven) {
     for (const int records : {32767, 1000, 0, 32767}) {
         if (records == 0) {
             Press("cmdClear");
@@ -498,12 +491,9 @@ TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
         }
         EXPECT_EQ(Table()->CellText(std::size_t(records), 0), "");
     }
-}
-
-// Cells the window never sends: a row's missing cells show empty, a cell past
-// a row's last column or for a row that does not exist changes no other cell,
-// and a cell given to a row already shown shows.
-TEST_F(Window, TheTableShowsTheCellsItIsGivenAndNoOthers) {
+    // Cells the window never sends: a row's missing cells show empty, a cell past
+    // a row's last column or for a row that does not exist changes no other cell,
+    // and a cell given to a row already shown shows.
     Load(Write("two.txt", "A,B\n1,2\n3,4\n"));
     ResultList& table = *Table();
     table.AppendRow(5);
