@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Builds the .deb of a build tree and checks it with lintian, unpacks it into
-# a scratch root the way dpkg installs it, checks that it carries its licence
-# and that the desktop entry leads to files the package holds, then starts
-# the installed program on a virtual display of its own, as
-# window_shows_and_ends.sh does.
+# Builds the .deb of a build tree, checks it with lintian, unpacks it as dpkg
+# installs it, checks its licence and that the desktop entry leads to files it
+# holds, then starts the program on a display of its own as window_shows_and_ends.sh does.
 set -euo pipefail
 cpack=${1:?usage: installed_package_starts.sh CPACK CPackConfig.cmake} config=${2:?}
 scratch=$(mktemp -d)

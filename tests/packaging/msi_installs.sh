@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Windows installer under Wine silently, as IT would, over an
-# older version built from the same files; checks what it put on the machine;
-# opens a data file with the installed program and reads its table; then
-# uninstalls it and checks that nothing of it is left.
+# Installs the installer under Wine silently, as IT would, over an older version
+# built from the same files; checks what it put on the machine; opens a data file
+# with the installed program and reads its table; uninstalls it, leaving nothing.
 # Usage: msi_installs.sh MSI WXS WINE_RUN PREFIX LIST_VIEW_ROWS.exe DATA_FILE
 set -euo pipefail
 msi=$(realpath "$1") wxs=$(realpath "$2") wine_run=$3 prefix=$4 list_view_rows=$5 data=$(realpath "$6")

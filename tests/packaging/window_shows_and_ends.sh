@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Starts a packaged program on the current display as a user would, waits for
-# its window, checks that the window carries the program's icon (and, when
-# given, the WM_CLASS a desktop entry expects), then presses End (Alt+E) and
-# expects the program to end without a failure.
+# Starts a packaged program on the current display as a user would; its window
+# must carry the program's icon (and, given one, the WM_CLASS a desktop entry
+# expects), and End (Alt+E) must end the program without a failure.
 # Usage: window_shows_and_ends.sh WM_CLASS|"" COMMAND [ARG...]
 set -euo pipefail
 wm_class=${1?usage: window_shows_and_ends.sh WM_CLASS COMMAND [ARG...]}
