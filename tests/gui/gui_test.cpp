@@ -4,13 +4,9 @@
 // through wxWidgets' modal dialog hook, never by a person.
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,13 +35,21 @@
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/statbmp.h>
+constexpr bool kGtk = true;
+#else
+constexpr bool kGtk = false;
 #endif
 
 namespace {
-
 using Lines = std::vector<std::string>;
 
-// Lets pending events, paints and idle work run.
+// Where each control is drawn at scale 1; the first six show captions.
+const std::pair<const char*, wxRect> kDrawn[] = {
+    {"cmdInputData", {448, 24, 137, 33}}, {"cmdResults", {448, 72, 137, 33}},
+    {"cmdClear", {448, 120, 137, 33}},    {"cmdEnd", {448, 168, 137, 33}},
+    {"lalResults", {16, 400, 41, 17}},    {"lalInputdata", {16, 8, 81, 17}},
+    {"txtResult", {16, 424, 569, 121}},   {"lvwResult", {16, 32, 417, 353}}};
+
 void LetEventsRun() {
     for (int i = 0; i < 3; ++i) {
         wxYield();
@@ -81,8 +85,7 @@ class Dialogs : public wxModalDialogHook {
                       wxICON_EXCLAMATION | wxOK);
             EXPECT_EQ(box->GetParent()->GetName(), "frmduvora");
 #ifdef __WXGTK__
-            // GTK's own box would show no icon; the generic one builds its
-            // warning sign and buttons as it shows, so it is looked at shown.
+            // GTK's own box shows no icon; the generic one, shown, has its sign.
             shown = box;
             wxTheApp->CallAfter([box] {
                 int signs = 0, buttons = 0;
@@ -145,8 +148,7 @@ class Window : public testing::Test {
     wxString Write(const std::string& name, const std::string& bytes) const {
         return wxString::FromUTF8(files_.Write(name, bytes));
     }
-    // A cell's text, or with row -1 a heading, as a screen reader reads it:
-    // through ATK on GTK, from the native list view on Windows.
+    // A cell's text, or with row -1 a heading, as a screen reader reads it.
     std::string Cell(long row, int column) const {
 #ifdef __WXGTK__
         AtkTable* table = ATK_TABLE(gtk_widget_get_accessible(Table()->GtkGetTreeView()));
@@ -163,10 +165,11 @@ class Window : public testing::Test {
 #endif
     }
     // The headings, each row, then each line of the report; cells joined by "|".
-    Lines Shown() const {
+    Lines Shown(bool withTable = true) const {
         Lines shown;
         const ResultList& table = *Table();
-        for (long row = -1; table.HeadingCount() > 0 && row < long(table.ShownRows()); ++row) {
+        for (long row = -1; withTable && table.HeadingCount() > 0 && row < long(table.ShownRows());
+             ++row) {
             shown.emplace_back();
             for (int column = 0; column < table.HeadingCount(); ++column) {
                 shown.back() += column > 0 ? "|" : "";
@@ -184,9 +187,8 @@ class Window : public testing::Test {
     ScratchFolder files_;
 };
 
-// Presses the key as a person would, the pointer over the window (without a
-// window manager keys go to the window under it), then lets the window react:
-// a button shows pressed for a moment first.
+// Presses the key as a person would, the pointer over the window (without a window
+// manager keys go to the window under it); a button shows pressed for a moment.
 void Key(wxWindow* window, int key, int modifiers = wxMOD_NONE) {
     wxUIActionSimulator keys;
     keys.MouseMove(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
@@ -198,17 +200,10 @@ void Key(wxWindow* window, int key, int modifiers = wxMOD_NONE) {
     }
 }
 
-// The control that has the focus, or whose inner part has it.
-bool HasFocus(wxWindow* control) {
-    wxWindow* focus = wxWindow::FindFocus();
-    while (focus != nullptr && focus != control) {
-        focus = focus->GetParent();
-    }
-    return focus != nullptr;
-}
-
-// The clipboard's text, "|" between its cells and "\n" after its lines.
-std::string Clipboard() {
+// Presses Ctrl with the key on the control; the clipboard's text then, "|"
+// between its cells and "\n" after its lines.
+std::string Copied(wxWindow* control, int key = 'c') {
+    Key(control, key, wxMOD_CONTROL);
     wxTextDataObject data;
     const wxClipboardLocker clipboard;
     wxString text = !clipboard || !wxTheClipboard->GetData(data) ? "(none)" : data.GetText();
@@ -218,16 +213,16 @@ std::string Clipboard() {
 }
 
 TEST_F(Window, AKeyboardUsersSession) {
-    EXPECT_TRUE(HasFocus(Find("cmdInputData")));
+    // The control, or its inner part, has the focus.
+    EXPECT_TRUE(Find("cmdInputData")->IsDescendant(wxWindow::FindFocus()));
     for (const char* next :
          {"cmdResults", "cmdClear", "cmdEnd", "txtResult", "lvwResult", "cmdInputData"}) {
         Key(window_, WXK_TAB);
-        EXPECT_TRUE(HasFocus(Find(next))) << next;
+        EXPECT_TRUE(Find(next)->IsDescendant(wxWindow::FindFocus())) << next;
     }
     Dialogs::answers.push_back("OK");
     Key(window_, 'r', wxMOD_ALT);
     EXPECT_EQ(Dialogs::message, "Error: Incomplete data inputed, try input data again.");
-
     // A name with letters outside ASCII, as a person picks it in the dialog.
     const wxString path = Write("Blutdruck \xC3\xA4\xC3\xB6\xC3\xBC \xC4\x87.txt",
                                 "Before,After\r\n12.5,11.0\r\n14.0,13.25\r\n9.75,10\r\n");
@@ -244,52 +239,39 @@ TEST_F(Window, AKeyboardUsersSession) {
                      "We will not reject the null hypothesis.",
                      "There is no differnet between Before and After at the 95% "
                      "confidence level."}));
-    // Copied as a spreadsheet takes them: every row while none is selected,
-    // then the rows selected from the keyboard, then the report.
+    // Copied as a spreadsheet takes them: all rows, the rows selected, the report.
     const std::string headings = "Before|After|Different\n", first = "12.5|11|1.5\n",
                       last = "14|13.25|0.75\n9.75|10|-0.25\n";
     Table()->SetFocus();
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + first + last);
+    EXPECT_EQ(Copied(Table()), headings + first + last);
     Key(Table(), WXK_END);
     Key(Table(), WXK_UP, wxMOD_SHIFT);
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + last);
+    EXPECT_EQ(Copied(Table()), headings + last);
     Key(Table(), WXK_END);
-    Key(Table(), 'a', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + last);  // Ctrl+A copies nothing
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), headings + first + last);
+    EXPECT_EQ(Copied(Table(), 'a'), headings + last);  // Ctrl+A copies nothing
+    EXPECT_EQ(Copied(Table()), headings + first + last);
     Find("cmdEnd")->SetFocus();
     Key(window_, WXK_TAB);
     Key(Report(), 'a', wxMOD_CONTROL);
-    Key(Report(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), Report()->GetValue().utf8_string());
-
-    // Cancel reads the same file again, offered with text files selected,
-    // and so does the next Cancel.
+    EXPECT_EQ(Copied(Report()), Report()->GetValue().utf8_string());
+    // Cancel, twice, reads the same file again, offered with text files selected.
     Write(wxFileName(path).GetFullName().utf8_string(), "\"C\tc\",D\n5,3\n");
     Load("");
     Load("");
     EXPECT_EQ(Dialogs::offeredPath, path);
     EXPECT_EQ(Dialogs::filterIndex, 1);
     EXPECT_EQ(Dialogs::title, "Open");  // GTK's own word, untranslated in the C locale
-#ifdef __WXGTK__
     // GTK matches patterns literally and with case; Windows does neither.
-    EXPECT_EQ(Dialogs::wildcard, "All Files (*.*)|*|Text Files (*.txt)|*.[tT][xX][tT]");
-#else
-    EXPECT_EQ(Dialogs::wildcard, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
-#endif
+    EXPECT_EQ(Dialogs::wildcard, kGtk ? "All Files (*.*)|*|Text Files (*.txt)|*.[tT][xX][tT]"
+                                      : "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     EXPECT_EQ(Shown(), (Lines{"C\tc|D|Different", "5|3|2"}));
     // A tab in a heading would split its column.
     Table()->SetFocus();
-    Key(Table(), 'c', wxMOD_CONTROL);
-    EXPECT_EQ(Clipboard(), "C c|D|Different\n5|3|2\n");
-
+    EXPECT_EQ(Copied(Table()), "C c|D|Different\n5|3|2\n");
     Key(window_, 'c', wxMOD_ALT);
     EXPECT_EQ(Shown(), Lines{});
-    Key(Table(), 'c', wxMOD_CONTROL);  // nothing to copy: the clipboard keeps its text
-    EXPECT_EQ(Clipboard(), "C c|D|Different\n5|3|2\n");
+    // Nothing to copy: the clipboard keeps its text.
+    EXPECT_EQ(Copied(Table()), "C c|D|Different\n5|3|2\n");
     Key(window_, 'e', wxMOD_ALT);
     EXPECT_EQ(endRequests_, 1);
 }
@@ -310,7 +292,6 @@ TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
     Load("");
     EXPECT_EQ(Dialogs::offeredPath, given);
     EXPECT_EQ(Shown(), (Lines{"C|D|Different", "5|3|2"}));
-
     const wxString dropped[] = {Write("dropped.txt", "E,F\n7,1\n"), given};
     auto* target = dynamic_cast<wxFileDropTarget*>(window_->GetDropTarget());
     ASSERT_NE(target, nullptr);
@@ -321,28 +302,7 @@ TEST_F(Window, AGivenOrDroppedFileLoadsAndTheOpenDialogOffersItNext) {
     EXPECT_EQ(Dialogs::offeredPath, dropped[0]);
 }
 
-// Data files from a fixed seed: numbers of every size, and now and then
-// data that stops reading early or blank lines at the end.
-std::vector<std::string> GeneratedFiles() {
-    std::mt19937 random(20241207);
-    const char* tails[] = {"", "12kg,1\n", "5\n", "\n \n\n", "1e308,-1e308\n"};
-    std::vector<std::string> files;
-    for (int file = 0; file < 12; ++file) {
-        std::string text = "S" + std::to_string(file) + ",T" + std::to_string(file) + "\n";
-        const double scale = std::pow(10.0, static_cast<int>(random() % 25) - 12);
-        for (auto values = 2 * (random() % 40); values > 0; --values) {
-            const double value = (static_cast<int>(random() % 200001) - 100000) * scale;
-            char number[32];
-            std::snprintf(number, sizeof number, "%.*g", int(random() % 17) + 1, value);
-            text += number + std::string(values % 2 == 0 ? "," : "\n");
-        }
-        files.push_back(text + tails[random() % 5]);
-    }
-    return files;
-}
-
-// What the real program prints for `--report FILE`, with no display: its
-// exit status, then the lines of standard output, "err:" those of standard error.
+// The real program's `--report FILE` with no display: status, output, "err:" errors.
 Lines ProgramReport(const wxString& file) {
     wxExecuteEnv environment;
     wxGetEnvMap(&environment.env);
@@ -358,55 +318,45 @@ Lines ProgramReport(const wxString& file) {
     return printed;
 }
 
-// Every example, every test file and the generated files: `duvora --report`
-// prints the report the window shows, line for line and byte for byte, or
-// the text of its message box; and the rows the window keeps after reading
-// stopped early are the pairs the program says it used.
+// Every example and test file, the generated ones with numbers of every size:
+// `duvora --report` prints the report the window shows, line for line and
+// byte for byte, or the text of its message box; and the rows the window
+// keeps after reading stopped early are the pairs the program says it used.
 TEST_F(Window, ReportsAsTheWindowShowsThem) {
     const std::filesystem::path data = DUVORA_TEST_DATA_DIR;
-    std::vector<wxString> paths;
-    for (const auto& folder : {data, data.parent_path().parent_path() / "examples"}) {
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            if (entry.is_regular_file()) {
-                paths.push_back(wxString::FromUTF8(Utf8Text(entry.path())));
-            }
-        }
-    }
-    for (const std::string& text : GeneratedFiles()) {
-        paths.push_back(Write("generated" + std::to_string(paths.size()) + ".txt", text));
-    }
     std::set<std::string> statuses;
-    for (const wxString& path : paths) {
-        Load(path);
-        Dialogs::answers.push_back("OK");  // should Results show its message
-        Press("cmdResults");
-        const bool box = Dialogs::answers.empty();
-        Dialogs::answers.clear();
-        Lines printed = ProgramReport(path);
-        statuses.insert(printed.front());
-        // Where reading stopped is no part of the window; the pairs used are its rows.
-        const std::string used = "; " + std::to_string(Table()->ShownRows()) + " pair";
-        const auto stop = std::find_if(printed.begin(), printed.end(), [](const auto& line) {
-            return line.find(": reading stopped: ") != std::string::npos;
-        });
-        const bool stopped = stop != printed.end() && stop->find(used) != std::string::npos;
-        Lines shown{box ? "1" : stopped ? "3" : "0"};
-        for (int line = 0; !Report()->IsEmpty() && line < Report()->GetNumberOfLines(); ++line) {
-            shown.push_back(Report()->GetLineText(line).utf8_string());
+    for (const auto& folder : {data, data / "generated", data / "../../examples"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const wxString path = wxString::FromUTF8(Utf8Text(entry.path()));
+            if (!entry.is_regular_file()) {
+                continue;
+            }
+            Load(path);
+            Dialogs::answers.push_back("OK");  // should Results show its message
+            Press("cmdResults");
+            const bool box = Dialogs::answers.empty();
+            Dialogs::answers.clear();
+            const Lines printed = ProgramReport(path);
+            statuses.insert(printed.front());
+            // Where reading stopped is no part of the window; the pairs used are its rows.
+            const std::string used = "; " + std::to_string(Table()->ShownRows()) + " pair";
+            const auto stop = std::find_if(printed.begin(), printed.end(), [&](const auto& line) {
+                return line.find(": reading stopped: ") != line.npos &&
+                       line.find(used) != line.npos;
+            });
+            Lines shown = Shown(false);
+            shown.insert(shown.begin(), box ? "1" : stop != printed.end() ? "3" : "0");
+            shown.insert(shown.end(), stop, std::min(stop + 1, printed.end()));
+            if (box) {
+                shown.push_back("err:" + Dialogs::message.AfterFirst(' ').utf8_string());
+            }
+            EXPECT_EQ(printed, shown) << path;
         }
-        if (stopped) {
-            shown.push_back(*stop);
-        }
-        if (box) {
-            shown.push_back("err:" + Dialogs::message.AfterFirst(' ').utf8_string());
-        }
-        EXPECT_EQ(printed, shown) << path;
     }
     EXPECT_EQ(statuses, (std::set<std::string>{"0", "1", "3"}));
 }
 
-class LayoutAsDrawn : public Window {
-  protected:
+struct LayoutAsDrawn : Window {
     LayoutAsDrawn() : Window(1.0) {}
 };
 
@@ -414,12 +364,7 @@ class LayoutAsDrawn : public Window {
 // default font, but no further than the screen holds.
 TEST_F(LayoutAsDrawn, EveryControlSitsWhereDrawnAndTheScaleFollowsFontAndScreen) {
     EXPECT_EQ(window_->GetClientSize(), window_->FromDIP(wxSize(607, 571)));
-    const std::pair<const char*, wxRect> drawn[] = {
-        {"cmdInputData", {448, 24, 137, 33}}, {"cmdResults", {448, 72, 137, 33}},
-        {"cmdClear", {448, 120, 137, 33}},    {"cmdEnd", {448, 168, 137, 33}},
-        {"lalResults", {16, 400, 41, 17}},    {"lalInputdata", {16, 8, 81, 17}},
-        {"txtResult", {16, 424, 569, 121}},   {"lvwResult", {16, 32, 417, 353}}};
-    for (const auto& [name, rect] : drawn) {
+    for (const auto& [name, rect] : kDrawn) {
         const wxRect actual = Find(name)->GetRect(), expected(window_->FromDIP(rect.GetPosition()),
                                                               window_->FromDIP(rect.GetSize()));
         EXPECT_EQ(actual.GetPosition(), expected.GetPosition()) << name;
@@ -433,66 +378,44 @@ TEST_F(LayoutAsDrawn, EveryControlSitsWhereDrawnAndTheScaleFollowsFontAndScreen)
     EXPECT_DOUBLE_EQ(layout::FitScale({1366, 768}, {0, 54}), 714.0 / 571);
 }
 
-// The window with its frame, and the work area, as the X server has them on
-// GTK: wxWidgets keeps its own idea of both.
-wxRect Frame(const wxWindow& window) {
+// The window with its frame, or given none the work area, as the X server
+// has them on GTK: wxWidgets keeps its own idea of both.
+wxRect ScreenRect(const wxWindow* window) {
 #ifdef __WXGTK__
-    GdkRectangle frame{};
-    gdk_window_get_frame_extents(gtk_widget_get_window(window.GetHandle()), &frame);
-    return {frame.x, frame.y, frame.width, frame.height};
+    GdkRectangle rect{};
+    window != nullptr
+        ? gdk_window_get_frame_extents(gtk_widget_get_window(window->GetHandle()), &rect)
+        : gdk_monitor_get_workarea(gdk_display_get_monitor(gdk_display_get_default(), 0), &rect);
+    return {rect.x, rect.y, rect.width, rect.height};
 #else
-    return window.GetScreenRect();
-#endif
-}
-
-wxRect WorkArea() {
-#ifdef __WXGTK__
-    GdkRectangle area{};
-    gdk_monitor_get_workarea(gdk_display_get_monitor(gdk_display_get_default(), 0), &area);
-    return {area.x, area.y, area.width, area.height};
-#else
-    return wxDisplay(0u).GetClientArea();
+    return window != nullptr ? window->GetScreenRect() : wxDisplay(0u).GetClientArea();
 #endif
 }
 
 class OnScreen : public Window {
   protected:
-#ifdef __WXGTK__
-    // With DUVORA_TEST_WM set, that window manager runs, and a desktop panel
-    // 32 pixels high along the bottom of the screen keeps windows off it.
+    // With DUVORA_TEST_WM set, that window manager runs, set to keep a desktop
+    // panel's 32 pixels along the bottom of the screen free of windows.
     static void SetUpTestSuite() {
-        const char* manager = std::getenv("DUVORA_TEST_WM");
-        if (manager == nullptr || *manager == 0) {
+        const wxString manager = wxGetenv("DUVORA_TEST_WM");
+        if (manager.empty()) {
             return;
         }
-        GtkWidget* panel = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-        const int width = wxGetDisplaySize().x, top = wxGetDisplaySize().y - 32;
-        gtk_window_set_type_hint(GTK_WINDOW(panel), GDK_WINDOW_TYPE_HINT_DOCK);
-        gtk_window_move(GTK_WINDOW(panel), 0, top);
-        gtk_window_set_default_size(GTK_WINDOW(panel), width, 32);
-        gtk_widget_realize(panel);
-        const long strut[12] = {0, 0, 0, 32, 0, 0, 0, 0, 0, 0, 0, width - 1};  // bottom, all along
-        gdk_property_change(gtk_widget_get_window(panel),
-                            gdk_atom_intern_static_string("_NET_WM_STRUT_PARTIAL"),
-                            gdk_atom_intern_static_string("CARDINAL"), 32, GDK_PROP_MODE_REPLACE,
-                            reinterpret_cast<const guchar*>(strut), 12);
-        gtk_widget_show(panel);
-        ASSERT_TRUE(g_spawn_command_line_async(manager, nullptr)) << manager;
-        for (int wait = 0; wait < 500 && WorkArea().GetBottom() >= top; ++wait) {
+        ASSERT_NE(wxExecute(manager, wxEXEC_ASYNC), 0) << manager;
+        for (int wait = 0;
+             wait < 500 && ScreenRect(nullptr).GetBottom() >= wxGetDisplaySize().y - 32; ++wait) {
             wxMilliSleep(10);
             LetEventsRun();
         }
     }
-#endif
     OnScreen() {
-        // Until the window manager has framed and placed the window and the
-        // window has fitted itself to that frame: the same for a while.
+        // Until the window, framed and placed, has fitted itself: the same for a while.
         wxRect last;
         for (int wait = 0, same = 0; wait < 500 && same < 20; ++wait) {
             wxMilliSleep(10);
             LetEventsRun();
-            same = Frame(*window_) == last ? same + 1 : 0;
-            last = Frame(*window_);
+            same = ScreenRect(window_) == last ? same + 1 : 0;
+            last = ScreenRect(window_);
         }
     }
 };
@@ -501,20 +424,17 @@ class OnScreen : public Window {
 // the work area (under a panel, if any); no caption is cut off. First of its
 // suite: the first window of a process cannot know its frame until shown.
 TEST_F(OnScreen, TheWholeWindowFitsTheWorkAreaWithEveryControlAndCaptionWhole) {
-    const wxRect frame = Frame(*window_), area = WorkArea();
-    std::printf("Work area %dx%d at %d,%d; window with its frame %dx%d at %d,%d; scale %.3f\n",
-                area.width, area.height, area.x, area.y, frame.width, frame.height, frame.x,
-                frame.y, window_->LayoutScale());
-    EXPECT_TRUE(area.Contains(frame));
-    const char* const controls[] = {"cmdInputData", "cmdResults",   "cmdClear",  "cmdEnd",
-                                    "lalResults",   "lalInputdata", "txtResult", "lvwResult"};
-    for (std::size_t index = 0; index < std::size(controls); ++index) {
-        const wxRect rect = Find(controls[index])->GetRect();
-        const wxSize needed = Find(controls[index])->GetBestSize();
-        EXPECT_TRUE(window_->GetClientRect().Contains(rect)) << controls[index];
-        // The first six show captions.
-        EXPECT_TRUE(index >= 6 || (rect.width >= needed.x && rect.height >= needed.y))
-            << controls[index];
+    const wxRect frame = ScreenRect(window_), area = ScreenRect(nullptr);
+    EXPECT_TRUE(area.Contains(frame)) << wxString::Format(
+        "Work area %dx%d at %d,%d; window with its frame %dx%d at %d,%d; scale %.3f", area.width,
+        area.height, area.x, area.y, frame.width, frame.height, frame.x, frame.y,
+        window_->LayoutScale());
+    for (std::size_t index = 0; index < std::size(kDrawn); ++index) {
+        const char* name = kDrawn[index].first;
+        const wxRect rect = Find(name)->GetRect();
+        const wxSize needed = Find(name)->GetBestSize();
+        EXPECT_TRUE(window_->GetClientRect().Contains(rect)) << name;
+        EXPECT_TRUE(index >= 6 || (rect.width >= needed.x && rect.height >= needed.y)) << name;
     }
 }
 
@@ -543,19 +463,15 @@ TEST_F(OnScreen, WithTheDefaultFontNoNumberOrReportLineIsClipped) {
 #endif
 }
 
-// For the title bar and the taskbar: 16, 32, 48 and 256 pixels on GTK, the
-// system's small and large sizes on Windows.
+// For title bar and taskbar: 16, 32, 48 and 256 pixels on GTK, small and large on Windows.
 TEST_F(Window, CarriesTheProgramsIcons) {
-#ifdef __WXGTK__
-    EXPECT_EQ(window_->GetIcons().GetIconCount(), 4u);
-#else
-    EXPECT_EQ(window_->GetIcons().GetIconCount(), 2u);
-#endif
+    EXPECT_EQ(window_->GetIcons().GetIconCount(), kGtk ? 4u : 2u);
 }
 
 // Record k of a file holds k and 2k: its row shows "k|2k|-k". The rows at both
-// ends and in the middle, after a shorter file, Clear and the largest again.
-TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
+// ends and in the middle, after a shorter file, Clear and the largest again;
+// and only the cells the table is given.
+TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterItAndOnlyTheCellsGiven) {
     for (const int records : {32767, 1000, 0, 32767}) {
         if (records == 0) {
             Press("cmdClear");
@@ -575,12 +491,9 @@ TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
         }
         EXPECT_EQ(Table()->CellText(std::size_t(records), 0), "");
     }
-}
-
-// Cells the window never sends: a row's missing cells show empty, a cell past
-// a row's last column or for a row that does not exist changes no other cell,
-// and a cell given to a row already shown shows.
-TEST_F(Window, TheTableShowsTheCellsItIsGivenAndNoOthers) {
+    // Cells the window never sends: a row's missing cells show empty, a cell past
+    // a row's last column or for a row that does not exist changes no other cell,
+    // and a cell given to a row already shown shows.
     Load(Write("two.txt", "A,B\n1,2\n3,4\n"));
     ResultList& table = *Table();
     table.AppendRow(5);
@@ -618,7 +531,6 @@ TEST_F(Window, ACutOffHeadingOrNumberShowsWholeOnHover) {
     gchar* tip = gtk_widget_get_tooltip_text(button);
     EXPECT_EQ(tip == nullptr ? "" : std::string(tip), heading);
     g_free(tip);
-
     // GTK asks as the pointer rests over the middle of the first row's cell.
     auto* tree = GTK_TREE_VIEW(Table()->GtkGetTreeView());
     Table()->GetColumn(0)->SetWidth(window_->FromDIP(40));
@@ -641,11 +553,9 @@ TEST_F(Window, ACutOffHeadingOrNumberShowsWholeOnHover) {
     EXPECT_FALSE(tipShown(1));
 }
 
-// A user whose language is German: GTK's dialogs speak it, a file's numbers
-// still read with a point, and the table writes the German decimal comma.
-// Each test runs in a process of its own, so the locale stays with this one.
-class GermanUser : public Window {
-  protected:
+// A German user: GTK's dialogs speak German, a file's numbers still read with a
+// point, the table writes the decimal comma. The locale stays in this test's process.
+struct GermanUser : Window {
     static void SetUpTestSuite() { wxSetEnv("LC_ALL", "de_DE.UTF-8"); }
 };
 
@@ -659,16 +569,14 @@ TEST_F(GermanUser, SeesGtkDialogsInGermanAndNumbersWithTheDecimalComma) {
 
 #endif
 
-// A failed wx assertion would otherwise open a dialog and wait for a person.
-void FailOnAssert(const wxString& file, int line, const wxString&, const wxString& condition,
-                  const wxString& text) {
-    ADD_FAILURE_AT(file.utf8_str(), line) << condition.utf8_string() << ": " << text.utf8_string();
-}
-
 class TestApp : public wxApp {
   public:
     bool OnInit() override {
-        wxSetAssertHandler(FailOnAssert);
+        // A failed assertion would otherwise open a dialog and wait for a person.
+        wxSetAssertHandler([](const wxString& file, int line, const wxString&,
+                              const wxString& condition, const wxString& text) {
+            ADD_FAILURE_AT(file.utf8_str(), line) << condition << ": " << text;
+        });
         SetExitOnFrameDelete(false);
         answers_.Register();
         CallAfter([this] {

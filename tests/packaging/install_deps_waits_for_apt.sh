@@ -12,7 +12,6 @@ mkdir -p "$root"/etc/apt/{apt.conf.d,preferences.d} "$root"/var/{lib/dpkg,lib/ap
 touch "$root"/var/lib/dpkg/status "$root"/etc/apt/sources.list
 printf 'Dir "%s/";\nDir::State::status "%s/var/lib/dpkg/status";\n' "$root" "$root" >"$root/apt.conf"
 export APT_CONFIG=$root/apt.conf DPKG_ADMINDIR=$root/var/lib/dpkg
-
 # run LISTS DPKG WAIT: holds the package lists' lock for LISTS seconds and
 # dpkg's for DPKG more while install-deps.sh, in a root that has no packages,
 # waits up to WAIT.
@@ -28,7 +27,6 @@ print(flush=True); time.sleep(float(sys.argv[1])); os.close(lists); time.sleep(f
     kill "$holder" 2>/dev/null || true
 }
 expect() { grep -q "$1" "$root/out" || { echo "FAILED: $2"; cat "$root/out"; exit 1; }; }
-
 run 1 3 60
 expect "Waiting up to [0-9]* s for another package manager: Could not get lock .*/lists/lock" "no word of waiting"
 expect "Unable to locate package" "did not go on once the locks were free"

@@ -6,21 +6,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
-
 #include <cstdio>
 
 int main() {
-    HWND list = nullptr;
-    EnumChildWindows(
-        FindWindowW(nullptr, L"Duvora"),
-        [](HWND child, LPARAM found) {
-            wchar_t name[32]{};
-            GetClassNameW(child, name, 32);
-            const bool isList = lstrcmpW(name, WC_LISTVIEWW) == 0;
-            *reinterpret_cast<HWND*>(found) = isList ? child : nullptr;
-            return isList ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&list));
+    // The list view lies on the panel that fills the window.
+    const HWND panel = GetWindow(FindWindowW(nullptr, L"Duvora"), GW_CHILD);
+    const HWND list =
+        panel != nullptr ? FindWindowExW(panel, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
     DWORD pid = 0;
     GetWindowThreadProcessId(list, &pid);
     HANDLE process =

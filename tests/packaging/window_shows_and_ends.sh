@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
-# Starts a packaged program on the current display as a user would, waits for
-# its window, checks that the window carries the program's icon (and, when
-# given, the WM_CLASS a desktop entry expects), then presses End (Alt+E) and
-# expects the program to end without a failure.
+# Starts a packaged program on the current display as a user would; its window
+# must carry the program's icon (and, given one, the WM_CLASS a desktop entry
+# expects), and End (Alt+E) must end the program without a failure.
 # Usage: window_shows_and_ends.sh WM_CLASS|"" COMMAND [ARG...]
 set -euo pipefail
 wm_class=${1?usage: window_shows_and_ends.sh WM_CLASS COMMAND [ARG...]}
 shift
 fail() { echo "FAILED: $*" >&2; exit 1; }
-
-"$@" &
-pid=$!
+"$@" & pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-window=
 for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Duvora$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
@@ -20,7 +16,6 @@ for _ in $(seq 300); do
     sleep 0.2
 done
 [ -n "$window" ] || fail "no window named Duvora showed within a minute"
-
 # The desktop groups the window under its menu entry by WM_CLASS, and the
 # taskbar shows the icon the window carries.
 class=$(xprop -id "$window" WM_CLASS)
@@ -35,14 +30,7 @@ for _ in $(seq 25); do
     sleep 0.2
 done
 grep -q "Icon (" <<<"$icons" || fail "the window carries no icon"
-
 xdotool windowfocus --sync "$window" key alt+e
-for _ in $(seq 100); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" || fail "the program ended with a failure"
-        echo "The window showed, and End ended the program."
-        exit 0
-    fi
-    sleep 0.2
-done
-fail "the program still runs 20 s after End"
+timeout 20 tail --pid="$pid" -f /dev/null || fail "the program still runs 20 s after End"
+wait "$pid" || fail "the program ended with a failure"
+echo "The window showed, and End ended the program."
