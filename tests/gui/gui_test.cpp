@@ -469,9 +469,8 @@ TEST_F(Window, CarriesTheProgramsIcons) {
 }
 
 // Record k of a file holds k and 2k: its row shows "k|2k|-k". The rows at both
-// ends and in the middle, after a shorter file, Clear and the largest again;
-// and only the cells the table is given.
-TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterItAndOnlyTheCellsGiven) {
+// ends and in the middle, after a shorter file, Clear and the largest again.
+TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
     for (const int records : {32767, 1000, 0, 32767}) {
         if (records == 0) {
             Press("cmdClear");
@@ -491,9 +490,13 @@ TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterItAndOnlyTheCel
         }
         EXPECT_EQ(Table()->CellText(std::size_t(records), 0), "");
     }
-    // Cells the window never sends: a row's missing cells show empty, a cell past
-    // a row's last column or for a row that does not exist changes no other cell,
-    // and a cell given to a row already shown shows.
+}
+
+// Cells the window never sends: a row's missing cells show empty, a cell past
+// a row's last column or for a row that does not exist changes no other cell,
+// and a cell given to a row already shown shows. In a fresh table: one that held
+// more rows would hide a write past its last row.
+TEST_F(Window, TheTableShowsTheCellsItIsGivenAndNoOthers) {
     Load(Write("two.txt", "A,B\n1,2\n3,4\n"));
     ResultList& table = *Table();
     table.AppendRow(5);
