@@ -503,24 +503,6 @@ TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
     }
 }
 
-// Cells the window never sends: a row's missing cells show empty, a cell past
-// a row's last column or for a row that does not exist changes no other cell,
-// and a cell given to a row already shown shows. In a fresh table: one that held
-// more rows would hide a write past its last row.
-TEST_F(Window, TheTableShowsTheCellsItIsGivenAndNoOthers) {
-    Load(Write("two.txt", "A,B\n1,2\n3,4\n"));
-    ResultList& table = *Table();
-    table.AppendRow(5);
-    table.AppendCell(0, 9);
-    table.AppendCell(3, 9);
-    table.ShowAppendedRows();
-    EXPECT_EQ(Cell(2, 0) + "|" + Cell(2, 1), "5|");
-    table.AppendCell(2, 6);
-    LetEventsRun();
-    EXPECT_EQ(Shown(), (Lines{"A|B|Different", "1|2|-1", "3|4|-1", "5|6|"}));
-    EXPECT_EQ(table.CellText(0, 3), "");
-}
-
 #ifdef __WXGTK__
 // A screen reader names the table "Data:" and the report box "Results:".
 TEST_F(Window, EachLabelNamesItsControlForScreenReaders) {
