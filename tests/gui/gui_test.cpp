@@ -474,11 +474,6 @@ TEST_F(OnScreen, WithTheDefaultFontNoNumberOrReportLineIsClipped) {
 #endif
 }
 
-// For title bar and taskbar: 16, 32, 48 and 256 pixels on GTK, small and large on Windows.
-TEST_F(Window, CarriesTheProgramsIcons) {
-    EXPECT_EQ(window_->GetIcons().GetIconCount(), kGtk ? 4u : 2u);
-}
-
 // Record k of a file holds k and 2k: its row shows "k|2k|-k". The rows at both
 // ends and in the middle, after a shorter file, Clear and the largest again.
 TEST_F(Window, ShowsEveryRecordOfTheLargestFileAndOfEachFileAfterIt) {
@@ -547,19 +542,6 @@ TEST_F(Window, ACutOffHeadingOrNumberShowsWholeOnHover) {
     };
     EXPECT_TRUE(tipShown(0));
     EXPECT_FALSE(tipShown(1));
-}
-
-// A German user: GTK's dialogs speak German, a file's numbers still read with a
-// point, the table writes the decimal comma. The locale stays in this test's process.
-struct GermanUser : Window {
-    static void SetUpTestSuite() { wxSetEnv("LC_ALL", "de_DE.UTF-8"); }
-};
-
-TEST_F(GermanUser, SeesGtkDialogsInGermanAndNumbersWithTheDecimalComma) {
-    Load(Write("data.txt", "A,B\n1.5,1\n"));
-    // GTK's own translation of the word its Open button shows.
-    EXPECT_EQ(Dialogs::title, wxString(L"\u00D6ffnen"));
-    EXPECT_EQ(Shown(), (Lines{"A|B|Different", "1,5|1|0,5"}));
 }
 
 #endif
