@@ -394,24 +394,13 @@ wxRect ScreenRect(const wxWindow* window) {
 
 class OnScreen : public Window {
   protected:
-    // With DUVORA_TEST_WM set, that window manager runs beside a desktop panel:
-    // a dock that reserves 32 pixels along the bottom of the screen.
+    // With DUVORA_TEST_WM set, that window manager runs, set to keep a desktop
+    // panel's 32 pixels along the bottom of the screen free of windows.
     static void SetUpTestSuite() {
         const wxString manager = wxGetenv("DUVORA_TEST_WM");
         if (manager.empty()) {
             return;
         }
-#ifdef __WXGTK__
-        GtkWidget* panel = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-        gtk_window_set_type_hint(GTK_WINDOW(panel), GDK_WINDOW_TYPE_HINT_DOCK);
-        gtk_widget_realize(panel);
-        const long strut[12] = {0, 0, 0, 32, 0, 0, 0, 0, 0, 0, 0, wxGetDisplaySize().x - 1};
-        gdk_property_change(gtk_widget_get_window(panel),
-                            gdk_atom_intern_static_string("_NET_WM_STRUT_PARTIAL"),
-                            gdk_atom_intern_static_string("CARDINAL"), 32, GDK_PROP_MODE_REPLACE,
-                            reinterpret_cast<const guchar*>(strut), 12);
-        gtk_widget_show(panel);
-#endif
         ASSERT_NE(wxExecute(manager, wxEXEC_ASYNC), 0) << manager;
         for (int wait = 0;
              wait < 500 && ScreenRect(nullptr).GetBottom() >= wxGetDisplaySize().y - 32; ++wait) {
